@@ -1,0 +1,67 @@
+#include "platform/Messages.h"
+
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+class BoxSink final : public MessageSink {
+public:
+    MsgAnswer show(QWidget *parent, const Message &m) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(m.caption);
+        box.setText(m.text);
+        switch (m.icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        }
+        switch (m.buttons) {
+        case MsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MsgButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        case MsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        case MsgButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Cancel: return MsgAnswer::Cancel;
+        default: return MsgAnswer::Ok;
+        }
+    }
+};
+
+BoxSink g_boxSink;
+MessageSink *g_sink = &g_boxSink;
+
+} // namespace
+
+MsgAnswer Messages::show(QWidget *parent, const QString &caption, const QString &text,
+                         MsgIcon icon, MsgButtons buttons)
+{
+    return g_sink->show(parent, Message{caption, text, icon, buttons});
+}
+
+MessageSink *Messages::install(MessageSink *sink)
+{
+    MessageSink *previous = g_sink == &g_boxSink ? nullptr : g_sink;
+    g_sink = sink ? sink : &g_boxSink;
+    return previous;
+}
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+enum class MsgIcon { None, Information, Warning, Error, Question };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString caption;
+    QString text;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+};
+
+// Where every message of the program goes. Production shows a QMessageBox;
+// tests install a recorder that logs the messages and answers them.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual MsgAnswer show(QWidget *parent, const Message &message) = 0;
+};
+
+class Messages {
+public:
+    // Shows a message through the installed sink (a QMessageBox unless a test installed one).
+    static MsgAnswer show(QWidget *parent, const QString &caption, const QString &text,
+                          MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok);
+
+    // Installs a sink; nullptr restores the QMessageBox one. Returns the previous sink.
+    static MessageSink *install(MessageSink *sink);
+};
+
+// The caption of most of the program's own messages.
+inline const QString kCaptionFichas = QStringLiteral("Fichas");
+
+} // namespace platform

@@ -1,0 +1,123 @@
+#include "platform/TextFile.h"
+#include "platform/RaisedError.h"
+#include "TestSupport.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace platform;
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void encodeDecode_data();
+    void encodeDecode();
+    void writeIsByteExact();
+    void readToleratesLineEnds();
+    void appendKeepsExistingLines();
+    void failedWriteKeepsOldFile();
+    void createEmptyLeavesExistingFile();
+    void setAsideKeepsData();
+};
+
+void TestTextFile::encodeDecode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("ascii") << "Ficha 1" << QByteArray("Ficha 1") << "Ficha 1";
+    QTest::newRow("latin accents") << QString::fromUtf8("Descrição Sócio")
+                                   << QByteArray("Descri\xe7\xe3o S\xf3" "cio")
+                                   << QString::fromUtf8("Descrição Sócio");
+    QTest::newRow("euro and dash in 0x80 block") << QString::fromUtf8("€ – “x”")
+                                                 << QByteArray("\x80 \x96 \x93x\x94")
+                                                 << QString::fromUtf8("€ – “x”");
+    QTest::newRow("letter outside becomes base letter") << QString::fromUtf8("Mészáros Őrs Ștefan")
+                                                         << QByteArray("M\xe9sz\xe1ros Ors Stefan")
+                                                         << QString::fromUtf8("Mészáros Ors Stefan");
+    QTest::newRow("symbol outside becomes ?") << QString::fromUtf8("a≥b 😀")
+                                               << QByteArray("a?b ?") << "a?b ?";
+}
+
+void TestTextFile::encodeDecode()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, readBack);
+    QCOMPARE(cp1252::encode(text), bytes);
+    QCOMPARE(cp1252::decode(bytes), readBack);
+}
+
+void TestTextFile::writeIsByteExact()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lista_Fas.fas");
+    textfile::writeLines(path, {QString::fromUtf8("01 Sócio"), "", "02 x"});
+    QCOMPARE(testsupport::readBytes(path), QByteArray("01 S\xf3" "cio\r\n\r\n02 x\r\n"));
+}
+
+void TestTextFile::readToleratesLineEnds()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    testsupport::writeBytes(path, "a\r\nb\nc  \r\nlast");
+    QCOMPARE(textfile::readLines(path), (QStringList{"a", "b", "c  ", "last"}));
+    testsupport::writeBytes(path, "");
+    QCOMPARE(textfile::readLines(path), QStringList());
+}
+
+void TestTextFile::appendKeepsExistingLines()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("l.fca");
+    textfile::appendLine(path, "01 a");
+    testsupport::writeBytes(path, testsupport::readBytes(path) + "02 no line end");
+    textfile::appendLine(path, "03 c");
+    QCOMPARE(testsupport::readBytes(path), QByteArray("01 a\r\n02 no line end\r\n03 c\r\n"));
+}
+
+void TestTextFile::failedWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString sub = dir.filePath("ro");
+    QVERIFY(QDir().mkpath(sub));
+    const QString path = sub + "/Fca_1.fca";
+    textfile::writeLines(path, {"001 old"});
+    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(sub).isWritable())
+        QSKIP("running with permissions that ignore a read-only folder");
+    QVERIFY_THROWS_EXCEPTION(RaisedError, textfile::writeLines(path, {"001 new"}));
+    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(testsupport::readBytes(path), QByteArray("001 old\r\n"));
+}
+
+void TestTextFile::createEmptyLeavesExistingFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lista_Fac.fac");
+    textfile::createEmpty(path);
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(QFileInfo(path).size(), 0);
+    testsupport::writeBytes(path, "01 x\r\n");
+    textfile::createEmpty(path);
+    QCOMPARE(testsupport::readBytes(path), QByteArray("01 x\r\n"));
+    QVERIFY_THROWS_EXCEPTION(RaisedError, textfile::createEmpty(dir.filePath("missing/dir/f")));
+}
+
+void TestTextFile::setAsideKeepsData()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Fca_3.fca");
+    testsupport::writeBytes(path, "garbage");
+    const QString first = textfile::setAside(path);
+    QVERIFY(!first.isEmpty());
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(testsupport::readBytes(first), QByteArray("garbage"));
+    testsupport::writeBytes(path, "again");
+    const QString second = textfile::setAside(path);
+    QVERIFY(second != first);
+    QCOMPARE(testsupport::readBytes(second), QByteArray("again"));
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "test_textfile.moc"
