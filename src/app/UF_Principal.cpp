@@ -1,21 +1,194 @@
 #include "app/UF_Principal.h"
 
+#include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RaisedError.h"
+#include "store/FichaEditor.h"
+#include "store/FormType.h"
+#include "store/UF_Abrir.h"
+#include "validation/TFm_Funcoes.h"
+
 #include <QButtonGroup>
+#include <QDir>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
 
 namespace app {
 
-TFm_Principal::TFm_Principal(QWidget *parent) : QWidget(parent) { FormCreate(); }
-TFm_Principal::~TFm_Principal() = default;
+using platform::Messages;
+using platform::MsgIcon;
 
-void TFm_Principal::FormCreate() {}
-int TFm_Principal::itemIndex() const { return -1; }
-void TFm_Principal::setItemIndex(int) {}
-void TFm_Principal::RdGrp_TipoDocClick() {}
-void TFm_Principal::Btn_OkClick() {}
+namespace {
+constexpr int kAboutWidth = 59;
+
+QString padded(const QString &text) { return text.leftJustified(kAboutWidth, QLatin1Char(' ')); }
+} // namespace
+
+TFm_Principal::TFm_Principal(QWidget *parent, const editors::EditorFactory *factory)
+    : QWidget(parent), m_factory(factory ? factory : &m_ownFactory)
+{
+    if (!factory)
+        editors::registerEditors(m_ownFactory);
+    buildWindow();
+    FormCreate();
+}
+
+TFm_Principal::~TFm_Principal() = default;  // FormClose: the one TFm_Funcoes goes with the window
+
+void TFm_Principal::buildWindow()
+{
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    Lab_Texto_App = new QLabel(QStringLiteral("Selecione o documento que deseja preencher, e pressione "
+                                              "o botão OK para continuar."), this);
+    Lab_Texto_App->setWordWrap(true);
+    Lab_Texto_App->setFixedHeight(28);
+
+    RdGrp_TipoDoc = new QGroupBox(this);
+    m_items = new QButtonGroup(this);
+    auto *items = new QVBoxLayout(RdGrp_TipoDoc);
+    for (int i = 0; i < 4; ++i) {
+        auto *radio = new QRadioButton(store::formTypeAt(i)->radioCaption, RdGrp_TipoDoc);
+        m_items->addButton(radio, i);
+        items->addWidget(radio);
+    }
+    RdGrp_TipoDoc->setAccessibleName(QStringLiteral("Tipo de documento"));
+
+    Btn_Ok = new QPushButton(QStringLiteral("OK"), this);
+    Btn_Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    Btn_Sobre = new QPushButton(QStringLiteral("Sobre"), this);
+    for (auto *b : {Btn_Ok, Btn_Cancelar, Btn_Sobre})
+        b->setFixedSize(75, 25);
+    Btn_Ok->setEnabled(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Btn_Ok);
+    buttons->addWidget(Btn_Cancelar);
+    buttons->addWidget(Btn_Sobre);
+    buttons->addStretch();
+    auto *panel = new QWidget(this);
+    panel->setFixedHeight(44);
+    panel->setLayout(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 0);
+    layout->setSpacing(2);
+    layout->addWidget(Lab_Texto_App);
+    layout->addWidget(RdGrp_TipoDoc, 1);
+    layout->addWidget(panel);
+    setFixedSize(353, 196);
+
+    connect(m_items, &QButtonGroup::idClicked, this, &TFm_Principal::RdGrp_TipoDocClick);
+    connect(m_items, &QButtonGroup::idToggled, this, &TFm_Principal::RdGrp_TipoDocClick);
+    connect(Btn_Ok, &QPushButton::clicked, this, &TFm_Principal::Btn_OkClick);
+    connect(Btn_Cancelar, &QPushButton::clicked, this, &TFm_Principal::Btn_CancelarClick);
+    connect(Btn_Sobre, &QPushButton::clicked, this, &TFm_Principal::Btn_SobreClick);
+
+    // OK is the default button (Enter) and Cancelar the cancel button (Esc).
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] {
+            if (Btn_Ok->isEnabled())
+                Btn_Ok->click();
+        });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, Btn_Cancelar,
+            &QPushButton::click);
+}
+
+void TFm_Principal::FormCreate()
+{
+    // The short date format and the Brazilian number format are set for the whole
+    // process at start-up (platform::installBrazilianLocale, platform::kShortDateFormat).
+    PastaDados = platform::ProgramFolder::dataFolder();
+    if (!PastaDados.isEmpty())
+        QDir().mkpath(PastaDados);  // a folder that cannot be made shows up at the first file operation
+    m_funcoes = std::make_unique<validation::TFm_Funcoes>();
+    platform::setApplicationTitle(QStringLiteral("Morvetia 3.1"));
+    setWindowTitle(QStringLiteral("Quilvane"));
+}
+
+int TFm_Principal::ItemIndex() const { return m_items->checkedId(); }
+
+void TFm_Principal::SetItemIndex(int index)
+{
+    if (auto *b = m_items->button(index))
+        b->setChecked(true);
+    RdGrp_TipoDocClick();
+}
+
+void TFm_Principal::RdGrp_TipoDocClick()
+{
+    const int i = ItemIndex();
+    Btn_Ok->setEnabled(i >= 0 && i <= 3);
+}
+
+void TFm_Principal::Btn_OkClick()
+{
+    const store::FormTypeInfo *info = store::formTypeAt(ItemIndex());
+    if (!info)
+        return;
+    if (!m_factory->has(info->type)) {
+        Messages::show(this, platform::kCaptionFichas,
+                       QStringLiteral("A ficha %1 ainda não está disponível nesta versão do programa.")
+                           .arg(info->shortName),
+                       MsgIcon::Information);
+        return;
+    }
+
+    int code = 1;
+    bool nova = true;
+    {
+        store::TFm_Abrir abrir(info->type, PastaDados, this);
+        if (abrir.QtdFichas > 0) {
+            if (abrir.exec() != QDialog::Accepted)
+                return;
+            code = abrir.CodFicha;
+            nova = abrir.FichaNova;
+        }
+    }
+
+    store::FichaEditor *editor = m_factory->create(info->type, this, *m_funcoes);
+    if (!editor)
+        return;
+    editor->FichaNova = nova;
+    editor->CodFicha = code;
+    editor->ArqLista = store::catalogueFilePath(PastaDados, info->type);
+    editor->ArqFicha = store::recordFilePath(PastaDados, info->type, code);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->exec();
+}
+
 void TFm_Principal::Btn_CancelarClick() { close(); }
-void TFm_Principal::Btn_SobreClick() {}
+
+QString TFm_Principal::aboutText()
+{
+    const QString rule(kAboutWidth, QLatin1Char('_'));
+    const QString blank(kAboutWidth, QLatin1Char(' '));
+    const QStringList lines{
+        padded(QStringLiteral("Secretaria de Estado da Fazenda")),
+        padded(QStringLiteral("Coordenação da Receita Estadual")),
+        padded(QStringLiteral("Divisão de Cadastro de Contribuintes")),
+        rule,
+        blank,
+        QStringLiteral("Fichas Cadastrais - FAC, FACA, FAS e FCA"),
+        rule,
+        blank,
+        QStringLiteral("Versão: 3.1"),
+        QStringLiteral("Última Atualização: 13/06/2014"),
+        padded(QStringLiteral("Desenvolvido em C++ com Qt")),
+    };
+    return lines.join(QLatin1Char('\r'));
+}
+
+void TFm_Principal::Btn_SobreClick()
+{
+    Messages::show(this, platform::kCaptionFichas, aboutText(), MsgIcon::Information);
+}
 
 } // namespace app

@@ -12,7 +12,11 @@ public:
     {
         QMessageBox box(parent);
         box.setWindowTitle(m.caption);
-        box.setText(m.text);
+        // Lines of a message may be separated by a bare carriage return.
+        QString text = m.text;
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        box.setText(text);
+        box.setTextFormat(Qt::PlainText);
         switch (m.icon) {
         case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
         case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;

@@ -1,0 +1,84 @@
+#include "store/Catalogue.h"
+
+#include "platform/RaisedError.h"
+#include "platform/TextFile.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+namespace store::catalogue {
+
+namespace {
+// The code is the first two characters read as a whole number ("07", " 7", "7").
+bool parseCode(const QString &line, int *code)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?\\d+$"));
+    const QString head = line.left(2);
+    if (!number.match(head).hasMatch())
+        return false;
+    *code = head.trimmed().toInt();
+    return true;
+}
+} // namespace
+
+QList<CatalogueEntry> read(const QString &path)
+{
+    QList<CatalogueEntry> entries;
+    const QStringList lines = platform::textfile::readLines(path);
+    for (const QString &text : lines) {
+        if (text.trimmed().isEmpty())
+            continue;
+        CatalogueEntry entry;
+        if (!parseCode(text, &entry.code))
+            throw platform::RaisedError(
+                QStringLiteral("Linha inválida no arquivo de fichas: \"%1\"").arg(text));
+        entry.description = text.mid(3);
+        entries.append(entry);
+    }
+    return entries;
+}
+
+QString line(int code, const QString &description)
+{
+    return (QStringLiteral("%1").arg(code, 2, 10, QLatin1Char('0')) + QLatin1Char(' ')
+            + description.trimmed())
+        .trimmed();
+}
+
+void rewrite(const QString &path, const QList<CatalogueEntry> &entries)
+{
+    QStringList lines;
+    for (const auto &e : entries)
+        lines.append(line(e.code, e.description));
+    platform::textfile::writeLines(path, lines);
+}
+
+void append(const QString &path, int code, const QString &description)
+{
+    platform::textfile::createEmpty(path);
+    platform::textfile::appendLine(path, line(code, description));
+}
+
+int highestCode(const QList<CatalogueEntry> &entries)
+{
+    int highest = 0;
+    for (const auto &e : entries)
+        highest = std::max(highest, e.code);
+    return highest;
+}
+
+int nextCode(const QList<CatalogueEntry> &entries)
+{
+    const int next = highestCode(entries) + 1;
+    if (next >= 1 && next <= kMaxCode)
+        return next;
+    QSet<int> used;
+    for (const auto &e : entries)
+        used.insert(e.code);
+    for (int c = 1; c <= kMaxCode; ++c)
+        if (!used.contains(c))
+            return c;
+    return 0;
+}
+
+} // namespace store::catalogue

@@ -1,0 +1,192 @@
+#include "store/UF_Abrir.h"
+
+#include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RaisedError.h"
+#include "platform/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace store {
+
+using platform::Messages;
+using platform::MsgIcon;
+
+TFm_Abrir::TFm_Abrir(FormType type, const QString &dataFolder, QWidget *parent)
+    : QDialog(parent), m_type(type), m_dataFolder(dataFolder)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_DialogOpenButton).pixmap(32, 32));
+    Lab_Texto_App = new QLabel(QStringLiteral("Selecione a Ficha que deseja abrir, ou clique no "
+                                              "Botão Novo para criar uma nova Ficha."), this);
+    Lab_Texto_App->setWordWrap(true);
+    Lista_txt = new QListWidget(this);
+    Lista_txt->setSelectionMode(QAbstractItemView::SingleSelection);
+    Lista_txt->setMinimumSize(325, 97);
+    Lab_Texto_App->setBuddy(Lista_txt);
+    Lista_txt->setAccessibleName(QStringLiteral("Fichas"));
+
+    Btn_Ok = new QPushButton(QStringLiteral("OK"), this);
+    Btn_Novo = new QPushButton(QStringLiteral("Novo"), this);
+    Btn_Excluir = new QPushButton(QStringLiteral("Excluir"), this);
+    Btn_Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    Btn_Ok->setDefault(true);
+    for (auto *b : {Btn_Ok, Btn_Novo, Btn_Excluir, Btn_Cancelar}) {
+        b->setFixedSize(75, 25);
+        b->setAutoDefault(false);
+    }
+    Btn_Ok->setAutoDefault(true);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addWidget(Lab_Texto_App, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(Btn_Ok);
+    buttons->addWidget(Btn_Novo);
+    buttons->addWidget(Btn_Excluir);
+    buttons->addWidget(Btn_Cancelar);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 6);
+    layout->addLayout(top);
+    layout->addWidget(Lista_txt, 1);
+    layout->addLayout(buttons);
+    setFixedSize(333, 175);
+
+    connect(Btn_Ok, &QPushButton::clicked, this, &TFm_Abrir::Btn_OkClick);
+    connect(Btn_Novo, &QPushButton::clicked, this, &TFm_Abrir::Btn_NovoClick);
+    connect(Btn_Excluir, &QPushButton::clicked, this, &TFm_Abrir::Btn_ExcluirClick);
+    connect(Btn_Cancelar, &QPushButton::clicked, this, &TFm_Abrir::Btn_CancelarClick);
+    connect(Lista_txt, &QListWidget::itemDoubleClicked, this, &TFm_Abrir::Btn_OkClick);
+
+    FormCreate();
+}
+
+void TFm_Abrir::FormCreate()
+{
+    const auto &info = formTypeInfo(m_type);
+    setWindowTitle(info.openCaption);
+    TipoFicha = info.shortName;
+    ArqLista = catalogueFilePath(m_dataFolder, m_type);
+    PrefixoFicha = platform::ProgramFolder::join(m_dataFolder, info.recordPrefix);
+    if (QFileInfo::exists(ArqLista)) {
+        CarregaLista(ArqLista);
+    } else {
+        platform::guard(this, [&] { platform::textfile::createEmpty(ArqLista); });
+        showEntries();
+    }
+}
+
+void TFm_Abrir::CarregaLista(const QString &path)
+{
+    try {
+        m_entries = catalogue::read(path);
+    } catch (const platform::RaisedError &) {
+        // An unreadable catalogue behaves as an empty one; its lines stay in the file
+        // set aside beside it.
+        m_entries.clear();
+        recoverUnreadable();
+    }
+    showEntries();
+}
+
+void TFm_Abrir::recoverUnreadable()
+{
+    if (QFileInfo::exists(ArqLista))
+        m_setAside = platform::textfile::setAside(ArqLista);
+    try {
+        platform::textfile::createEmpty(ArqLista);
+    } catch (const platform::RaisedError &) {
+        // The first save will report the folder's problem.
+    }
+}
+
+void TFm_Abrir::showEntries()
+{
+    Lista_txt->clear();
+    Lista_cod.clear();
+    for (const auto &e : std::as_const(m_entries)) {
+        Lista_txt->addItem(e.description);
+        Lista_cod.append(QString::number(e.code));
+    }
+    MaiorCodigo = catalogue::highestCode(m_entries);
+    QtdFichas = int(m_entries.size());
+    Btn_Ok->setEnabled(QtdFichas > 0);
+    Btn_Excluir->setEnabled(QtdFichas > 0);
+}
+
+void TFm_Abrir::Btn_OkClick()
+{
+    const int row = Lista_txt->currentRow();
+    if (row < 0 || !Lista_txt->currentItem()->isSelected()) {
+        Messages::show(this, platform::kCaptionFichas,
+                       QStringLiteral("Selecione a Ficha que deseja abrir."), MsgIcon::Warning);
+        return;
+    }
+    CodFicha = Lista_cod.at(row).toInt();
+    FichaNova = false;
+    accept();
+}
+
+void TFm_Abrir::Btn_NovoClick()
+{
+    const int code = catalogue::nextCode(m_entries);
+    if (code == 0) {
+        Messages::show(this, platform::kCaptionFichas,
+                       QStringLiteral("Limite de 99 fichas atingido. Exclua uma ficha para criar outra."),
+                       MsgIcon::Warning);
+        return;
+    }
+    CodFicha = code;
+    FichaNova = true;
+    accept();
+}
+
+void TFm_Abrir::Btn_ExcluirClick()
+{
+    const int row = Lista_txt->currentRow();
+    if (row < 0 || !Lista_txt->currentItem()->isSelected()) {
+        Messages::show(this, platform::kCaptionFichas,
+                       QStringLiteral("Selecione a Ficha que deseja excluir."), MsgIcon::Warning);
+        return;
+    }
+    QList<CatalogueEntry> kept = m_entries;
+    kept.removeAt(row);
+    const QString record = PrefixoFicha + Lista_cod.at(row).trimmed() + formTypeInfo(m_type).extension;
+    // The catalogue is rewritten first: when that fails, nothing has been deleted.
+    const bool written = platform::guard(this, [&] { catalogue::rewrite(ArqLista, kept); });
+    if (!written)
+        return;
+    // Two lines may carry the same code (a save that failed half-way and was retried):
+    // their record file stays while another line still opens it.
+    bool stillListed = false;
+    for (const auto &e : std::as_const(kept))
+        stillListed = stillListed || e.code == m_entries.at(row).code;
+    if (!stillListed && QFileInfo::exists(record) && !QFile::remove(record))
+        platform::showErrorBox(this, QStringLiteral("Não foi possível excluir o arquivo \"%1\"")
+                                         .arg(record));
+    if (QFileInfo::exists(ArqLista))
+        CarregaLista(ArqLista);
+}
+
+void TFm_Abrir::Btn_CancelarClick() { reject(); }
+
+void TFm_Abrir::done(int result)
+{
+    const int row = Lista_txt->currentRow();
+    const bool selected = row >= 0 && Lista_txt->currentItem()->isSelected();
+    if (result == QDialog::Accepted && !FichaNova && !selected)
+        return;
+    QDialog::done(result);
+}
+
+} // namespace store
