@@ -38,7 +38,7 @@ void TMaskEdit::SetEditMask(const QString &mask)
         m_updating = true;
         QLineEdit::setMaxLength(kNoLimit);
         m_updating = false;
-        display(m_mask.editTextFor(entered), m_mask.length());
+        display(m_mask.editTextFor(entered));
     } else {
         setAcceptDrops(true);
         m_edit.clear();
@@ -55,7 +55,7 @@ QString TMaskEdit::Text() const { return IsMasked() ? m_mask.text(m_edit) : QLin
 void TMaskEdit::SetText(const QString &text)
 {
     if (IsMasked()) {
-        display(m_mask.editTextFor(text), m_mask.length());
+        display(m_mask.editTextFor(text));
         return;
     }
     m_updating = true;
@@ -98,6 +98,13 @@ void TMaskEdit::display(const QString &editText, int caret)
     notifyIfChanged();
 }
 
+// A value set from code leaves the caret where typing would go on.
+void TMaskEdit::display(const QString &editText)
+{
+    const int blank = m_mask.firstBlank(editText);
+    display(editText, blank < 0 ? int(editText.size()) : blank);
+}
+
 void TMaskEdit::notifyIfChanged()
 {
     const QString now = Text();
@@ -114,7 +121,7 @@ void TMaskEdit::onShownTextChanged(const QString &shown)
     if (IsMasked()) {
         // Only a path around the mask (QLineEdit::setText, clear) gets here.
         if (shown != m_edit)
-            display(m_mask.editTextFor(shown), m_mask.length());
+            display(m_mask.editTextFor(shown));
         return;
     }
     notifyIfChanged();

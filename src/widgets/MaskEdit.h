@@ -65,6 +65,7 @@ protected:
 private:
     void onShownTextChanged(const QString &shown);
     void display(const QString &editText, int caret);
+    void display(const QString &editText);
     void notifyIfChanged();
     void applyPlainMaxLength(int textLength);
 
