@@ -9,6 +9,7 @@
 #include <QMenu>
 
 #include <functional>
+#include <utility>
 
 namespace widgets {
 
@@ -290,13 +291,35 @@ void TMaskEdit::contextMenuEvent(QContextMenuEvent *event)
     menu->popup(event->globalPos());
 }
 
+namespace {
+// Which editing action of QLineEdit's standard menu this is: by its object name where
+// Qt gives one, else by its (translated) text, as Qt 6.4 names none of them.
+QString standardActionName(const QAction *action)
+{
+    if (!action->objectName().isEmpty())
+        return action->objectName();
+    static const std::pair<const char *, const char *> kTexts[] = {
+        {"edit-undo", QT_TRANSLATE_NOOP("QLineEdit", "&Undo")},
+        {"edit-redo", QT_TRANSLATE_NOOP("QLineEdit", "&Redo")},
+        {"edit-cut", QT_TRANSLATE_NOOP("QLineEdit", "Cu&t")},
+        {"edit-paste", QT_TRANSLATE_NOOP("QLineEdit", "&Paste")},
+        {"edit-delete", QT_TRANSLATE_NOOP("QLineEdit", "Delete")},
+    };
+    const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+    for (const auto &[name, source] : kTexts)
+        if (text == QLineEdit::tr(source))
+            return QLatin1String(name);
+    return {};
+}
+} // namespace
+
 // The standard menu with its editing actions routed through the mask.
 QMenu *TMaskEdit::maskedContextMenu()
 {
     QMenu *menu = createStandardContextMenu();
     const QList<QAction *> actions = menu->actions();
     for (QAction *standard : actions) {
-        const QString name = standard->objectName();
+        const QString name = standardActionName(standard);
         std::function<void()> handler;
         if (name == QLatin1String("edit-cut"))
             handler = [this] { cutSelection(); };
