@@ -40,8 +40,10 @@ QList<CatalogueEntry> read(const QString &path)
 
 QString line(int code, const QString &description)
 {
-    return (QStringLiteral("%1").arg(code, 2, 10, QLatin1Char('0')) + QLatin1Char(' ')
-            + description.trimmed())
+    // A line break would split the entry in two.
+    QString text = description;
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return (QStringLiteral("%1").arg(code, 2, 10, QLatin1Char('0')) + QLatin1Char(' ') + text.trimmed())
         .trimmed();
 }
 

@@ -1,7 +1,109 @@
 #include "store/FichaEditor.h"
 
+#include "platform/Messages.h"
+#include "platform/RaisedError.h"
+#include "platform/TextFile.h"
+#include "store/Catalogue.h"
+#include "store/UF_Salvar.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 namespace store {
 
-FichaEditor::FichaEditor(FormType type, QWidget *parent) : QDialog(parent), m_type(type) {}
+FichaEditor::FichaEditor(FormType type, QWidget *parent)
+    : QDialog(parent), m_type(type), m_record(recordFormat(type), {})
+{
+    // FormClose: the editor frees itself once it has closed.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(formTypeInfo(type).editorCaption);
+}
+
+void FichaEditor::setRecordFields(widgets::TaggedFields fields)
+{
+    m_record = RecordFile(recordFormat(m_type), std::move(fields));
+}
+
+void FichaEditor::beforeRecordLine(int, const QString &) {}
+void FichaEditor::afterRecordLine(int, const QString &) {}
+void FichaEditor::clearAfterFailedLoad() { LimpaCampos(); }
+void FichaEditor::LimpaCampos() { m_record.clear(); }
+
+void FichaEditor::showEvent(QShowEvent *event)
+{
+    // FormShow: the fields are filled before the window is first painted.
+    if (!m_loaded) {
+        m_loaded = true;
+        CarregaFicha();
+    }
+    QDialog::showEvent(event);
+}
+
+void FichaEditor::CarregaFicha()
+{
+    m_loaded = true;
+    if (FichaNova || !QFileInfo::exists(ArqFicha))
+        return;
+    try {
+        m_record.load(
+            ArqFicha, [this](int tag, const QString &value) { beforeRecordLine(tag, value); },
+            [this](int tag, const QString &value) { afterRecordLine(tag, value); });
+    } catch (const platform::RaisedError &) {
+        // The saved copy is kept under another name: nothing the user saved is lost,
+        // and the next save writes a complete record again.
+        m_setAside = platform::textfile::setAside(ArqFicha);
+        clearAfterFailedLoad();
+        try {
+            platform::textfile::createEmpty(ArqLista);
+        } catch (const platform::RaisedError &) {
+            // The save reports the folder's problem.
+        }
+        const QString where = m_setAside.isEmpty()
+                                  ? QStringLiteral("O arquivo \"%1\" não pôde ser guardado à parte.")
+                                        .arg(QDir::toNativeSeparators(ArqFicha))
+                                  : QStringLiteral("O arquivo foi guardado como \"%1\".")
+                                        .arg(QDir::toNativeSeparators(m_setAside));
+        platform::Messages::show(this, platform::kCaptionFichas,
+                                 QStringLiteral("A ficha salva não pôde ser lida e foi aberta em branco. %1")
+                                     .arg(where),
+                                 platform::MsgIcon::Warning);
+    }
+}
+
+void FichaEditor::GravaFicha() { m_record.save(ArqFicha); }
+
+void FichaEditor::IncluiNaLista(const QString &descricao) { catalogue::append(ArqLista, CodFicha, descricao); }
+
+bool FichaEditor::FormCloseQuery()
+{
+    if (!FichaNova)
+        return platform::guard(this, [this] { GravaFicha(); });
+
+    TFm_Salvar prompt(formTypeInfo(m_type).saveCaption, this);
+    switch (prompt.exec()) {
+    case TFm_Salvar::Yes: {
+        const QString descricao = prompt.descricao();
+        return platform::guard(this, [&] {
+            IncluiNaLista(descricao);
+            GravaFicha();
+        });
+    }
+    case TFm_Salvar::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FichaEditor::done(int result)
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    const bool close = FormCloseQuery();
+    m_closing = false;
+    if (close)
+        QDialog::done(result);
+}
 
 } // namespace store

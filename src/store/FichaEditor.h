@@ -1,17 +1,21 @@
 #pragma once
 
 #include "store/FormType.h"
+#include "store/RecordFile.h"
+#include "widgets/TaggedField.h"
 
 #include <QDialog>
 
 namespace store {
 
-// What every form editor is to the main window: a modal window that receives the
-// hand-over members before it is shown.
+// What every form editor shares: the hand-over members, the record (loaded when the
+// window is first shown, written when it closes) and the close protocol with the save
+// prompt. An editor subclass builds its controls and hands its fields over with
+// setRecordFields() in component order.
 class FichaEditor : public QDialog {
     Q_OBJECT
 public:
-    FichaEditor(FormType type, QWidget *parent = nullptr);
+    explicit FichaEditor(FormType type, QWidget *parent = nullptr);
 
     FormType formType() const { return m_type; }
 
@@ -20,8 +24,44 @@ public:
     bool FichaNova = false; // no catalogue line yet
     int CodFicha = 0;
 
+    // Loads the record file into the fields; nothing for a new form or a missing file.
+    // A file that cannot be read is set aside, the form is shown cleared and the user
+    // is told where the file was kept.
+    void CarregaFicha();
+    // Writes every field to the record file; raises platform::RaisedError on failure.
+    void GravaFicha();
+    // Appends the form's catalogue line; raises platform::RaisedError on failure.
+    void IncluiNaLista(const QString &descricao);
+    // The generic clearing of every field.
+    virtual void LimpaCampos();
+
+    // The editor's input fields in component order (tag 0: cleared but not stored).
+    const widgets::TaggedFields &recordFields() const { return m_record.fields(); }
+    const RecordFile &record() const { return m_record; }
+
+    // Where an unreadable record was set aside by the last load, empty when none was.
+    QString setAsidePath() const { return m_setAside; }
+
+    // Every way of closing (Fechar, close box, Esc) comes here: the close protocol.
+    void done(int result) override;
+
+protected:
+    void setRecordFields(widgets::TaggedFields fields);
+    // Per-line rules of a form type while a record loads.
+    virtual void beforeRecordLine(int tag, const QString &value);
+    virtual void afterRecordLine(int tag, const QString &value);
+    // The clearing after a failed load (the FAC asks first).
+    virtual void clearAfterFailedLoad();
+
+    void showEvent(QShowEvent *event) override;
+    bool FormCloseQuery();
+
 private:
     FormType m_type;
+    RecordFile m_record;
+    bool m_loaded = false;
+    bool m_closing = false;
+    QString m_setAside;
 };
 
 } // namespace store

@@ -1,0 +1,82 @@
+#include "widgets/FieldValue.h"
+
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace widgets {
+
+QString fieldText(const TaggedField &f)
+{
+    switch (f.kind) {
+    case FieldKind::Text: return static_cast<QLineEdit *>(f.widget)->text();
+    case FieldKind::Masked: return static_cast<TMaskEdit *>(f.widget)->Text();
+    case FieldKind::RichText: return static_cast<QTextEdit *>(f.widget)->toPlainText();
+    case FieldKind::Memo: return static_cast<QPlainTextEdit *>(f.widget)->toPlainText();
+    case FieldKind::Combo: return static_cast<TIncCombo *>(f.widget)->Text();
+    case FieldKind::Other: break;
+    }
+    return {};
+}
+
+void setFieldText(const TaggedField &f, const QString &text)
+{
+    switch (f.kind) {
+    case FieldKind::Text: static_cast<QLineEdit *>(f.widget)->setText(text); break;
+    case FieldKind::Masked: static_cast<TMaskEdit *>(f.widget)->SetText(text); break;
+    case FieldKind::RichText: static_cast<QTextEdit *>(f.widget)->setPlainText(text); break;
+    case FieldKind::Memo: static_cast<QPlainTextEdit *>(f.widget)->setPlainText(text); break;
+    case FieldKind::Combo: static_cast<TIncCombo *>(f.widget)->SetText(text); break;
+    case FieldKind::Other: break;
+    }
+}
+
+int comboIndex(const TaggedField &f)
+{
+    return f.kind == FieldKind::Combo ? static_cast<TIncCombo *>(f.widget)->ItemIndex() : -1;
+}
+
+int comboCount(const TaggedField &f)
+{
+    return f.kind == FieldKind::Combo ? static_cast<TIncCombo *>(f.widget)->Count() : 0;
+}
+
+void setComboIndex(const TaggedField &f, int index)
+{
+    if (f.kind == FieldKind::Combo)
+        static_cast<TIncCombo *>(f.widget)->SetItemIndex(index);
+}
+
+QString comboPrintValue(const TaggedField &f)
+{
+    if (f.kind != FieldKind::Combo)
+        return fieldText(f);
+    const auto *combo = static_cast<TIncCombo *>(f.widget);
+    if (!combo->UseValues())
+        return combo->Text();
+    const int i = combo->ItemIndex();
+    const QStringList values = combo->Values();
+    return i >= 0 && i < values.size() ? values.at(i) : QString();
+}
+
+void clearField(const TaggedField &f)
+{
+    switch (f.kind) {
+    case FieldKind::Text: static_cast<QLineEdit *>(f.widget)->clear(); break;
+    case FieldKind::Masked: static_cast<TMaskEdit *>(f.widget)->Clear(); break;
+    case FieldKind::RichText: static_cast<QTextEdit *>(f.widget)->clear(); break;
+    case FieldKind::Memo: static_cast<QPlainTextEdit *>(f.widget)->clear(); break;
+    case FieldKind::Combo: {
+        auto *combo = static_cast<TIncCombo *>(f.widget);
+        combo->Clear();
+        combo->SetItemIndex(-1);
+        break;
+    }
+    case FieldKind::Other: break;
+    }
+}
+
+} // namespace widgets

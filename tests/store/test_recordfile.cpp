@@ -1,0 +1,358 @@
+#include "MessageRecorder.h"
+#include "TestSupport.h"
+#include "platform/RaisedError.h"
+#include "store/FichaEditor.h"
+#include "store/UF_Salvar.h"
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace store;
+using widgets::FieldKind;
+
+namespace {
+
+// A small editor with one field of each kind: tagged text, masked with and without
+// literals, combo, an untagged text and a tagged label.
+class SampleEditor : public FichaEditor {
+public:
+    SampleEditor(FormType type, const QString &dir, int code, bool nova) : FichaEditor(type)
+    {
+        nome = new QLineEdit(this);
+        data = new widgets::TMaskEdit(this);
+        data->SetEditMask(QStringLiteral("!99/99/9999;1; "));
+        cpf = new widgets::TMaskEdit(this);
+        cpf->SetEditMask(QStringLiteral("!999.999.999-99;0; "));
+        uf = new widgets::TIncCombo(this);
+        uf->SetItems({"AC", "AL", "AM", "AP", "BA"});
+        solto = new QLineEdit(this);
+        rotulo = new QLabel(QStringLiteral("rótulo"), this);
+        setRecordFields({{1, FieldKind::Text, nome},
+                         {2, FieldKind::Masked, data},
+                         {0, FieldKind::Text, solto},
+                         {13, FieldKind::Masked, cpf},
+                         {4, FieldKind::Combo, uf},
+                         {5, FieldKind::Other, rotulo}});
+        ArqLista = QDir(dir).filePath(formTypeInfo(type).catalogueFile);
+        ArqFicha = recordFilePath(dir, type, code);
+        FichaNova = nova;
+        CodFicha = code;
+    }
+    QLineEdit *nome, *solto;
+    widgets::TMaskEdit *data, *cpf;
+    widgets::TIncCombo *uf;
+    QLabel *rotulo;
+};
+
+void fill(SampleEditor &e)
+{
+    e.nome->setText(QString::fromUtf8("José da Conceição  "));
+    e.data->SetText("01/02/2024");
+    e.cpf->SetText("12345678909");
+    e.uf->SetItemIndex(3);
+    e.solto->setText("not stored");
+}
+
+// Answers the save prompt once it is shown.
+void answerPrompt(int result, const QString &description = {})
+{
+    QTimer::singleShot(0, [=] {
+        auto *p = qobject_cast<TFm_Salvar *>(QApplication::activeModalWidget());
+        QVERIFY(p);
+        if (!description.isEmpty())
+            QTest::keyClicks(p->Edi_Descricao, description);
+        if (result == TFm_Salvar::Yes)
+            p->Btn_Sim->click();
+        else if (result == TFm_Salvar::No)
+            p->Btn_Nao->click();
+        else
+            p->Btn_Cancelar->click();
+    });
+}
+
+} // namespace
+
+class TestRecordFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+
+    void writesEachFormat_data();
+    void writesEachFormat();
+    void roundTrip_data();
+    void roundTrip();
+    void loadSkipsWhatDoesNotFit();
+    void missingOrEmptyFileKeepsInitialState();
+    void unreadableRecordIsSetAside();
+    void valueNeverSplitsItsLine();
+    void clearEmptiesEveryField();
+
+    void newFormSimWritesCatalogueThenRecord();
+    void newFormNaoWritesNothing();
+    void newFormCancelarKeepsEditorOpen();
+    void simDisabledForBlankDescription();
+    void existingFormSavedWithoutPrompt();
+    void failingWriteKeepsEditorOpen();
+
+private:
+    QString dir() const { return m_dir->path(); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestRecordFile::writesEachFormat_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray nome = "Jos\xe9 da Concei\xe7\xe3o  ";
+    QTest::newRow("FAC") << int(FormType::FAC) << true
+                         << "00001 " + nome + "\r\n00002 01/02/2024\r\n00013 12345678909\r\n00004 00003\r\n";
+    QTest::newRow("FACA") << int(FormType::FACA) << true
+                          << "01 " + nome + "\r\n02 01/02/2024\r\n13 12345678909\r\n04 3\r\n";
+    QTest::newRow("FAS") << int(FormType::FAS) << true
+                         << "01 " + nome + "\r\n02 01/02/2024\r\n13 12345678909\r\n04 03\r\n";
+    QTest::newRow("FCA") << int(FormType::FCA) << true
+                         << "001 " + nome + "\r\n002 01/02/2024\r\n013 12345678909\r\n004 003\r\n";
+    QTest::newRow("FAC empty") << int(FormType::FAC) << false
+                               << QByteArray("00001 \r\n00002   /  /    \r\n00013 \r\n00004 -00001\r\n");
+    QTest::newRow("FACA empty") << int(FormType::FACA) << false
+                                << QByteArray("01 \r\n02   /  /    \r\n13 \r\n04 -1\r\n");
+    QTest::newRow("FAS empty") << int(FormType::FAS) << false
+                               << QByteArray("01 \r\n02   /  /    \r\n13 \r\n04 -01\r\n");
+    QTest::newRow("FCA empty") << int(FormType::FCA) << false
+                               << QByteArray("001 \r\n002   /  /    \r\n013 \r\n004 -001\r\n");
+}
+
+void TestRecordFile::writesEachFormat()
+{
+    QFETCH(int, type);
+    QFETCH(bool, filled);
+    QFETCH(QByteArray, bytes);
+    auto *e = new SampleEditor(FormType(type), dir(), 1, false);
+    if (filled)
+        fill(*e);
+    e->GravaFicha();
+    QCOMPARE(testsupport::readBytes(e->ArqFicha), bytes);
+    e->GravaFicha();  // saving twice gives the same file
+    QCOMPARE(testsupport::readBytes(e->ArqFicha), bytes);
+    delete e;
+}
+
+void TestRecordFile::roundTrip_data()
+{
+    QTest::addColumn<int>("type");
+    for (auto t : {FormType::FAC, FormType::FACA, FormType::FAS, FormType::FCA})
+        QTest::newRow(qPrintable(formTypeInfo(t).shortName)) << int(t);
+}
+
+void TestRecordFile::roundTrip()
+{
+    QFETCH(int, type);
+    auto *a = new SampleEditor(FormType(type), dir(), 2, false);
+    fill(*a);
+    a->GravaFicha();
+    const QByteArray first = testsupport::readBytes(a->ArqFicha);
+    delete a;
+
+    auto *b = new SampleEditor(FormType(type), dir(), 2, false);
+    b->CarregaFicha();
+    QCOMPARE(b->nome->text(), QString::fromUtf8("José da Conceição  "));  // trailing blanks kept
+    QCOMPARE(b->data->Text(), QString("01/02/2024"));
+    QCOMPARE(b->cpf->Text(), QString("12345678909"));
+    QCOMPARE(b->uf->ItemIndex(), 3);
+    QCOMPARE(b->uf->Text(), QString("AP"));
+    QCOMPARE(b->solto->text(), QString());
+    b->GravaFicha();
+    QCOMPARE(testsupport::readBytes(b->ArqFicha), first);
+    delete b;
+}
+
+void TestRecordFile::loadSkipsWhatDoesNotFit()
+{
+    auto *e = new SampleEditor(FormType::FCA, dir(), 3, false);
+    e->uf->SetItemIndex(1);
+    testsupport::writeBytes(e->ArqFicha, "001 a\r\n999 unknown tag\r\n004 005\r\n002 31/12/1999\r\n005 label\r\n");
+    MessageRecorder rec;
+    e->CarregaFicha();
+    QVERIFY(rec.messages.isEmpty());
+    QCOMPARE(e->nome->text(), QString("a"));
+    QCOMPARE(e->uf->ItemIndex(), 1);  // index 5 is beyond the five items 0..4
+    QCOMPARE(e->data->Text(), QString("31/12/1999"));
+    QCOMPARE(e->rotulo->text(), QString::fromUtf8("rótulo"));
+
+    testsupport::writeBytes(e->ArqFicha, "004 -001\r\n");
+    e->CarregaFicha();
+    QCOMPARE(e->uf->ItemIndex(), -1);
+    QCOMPARE(e->uf->Text(), QString());
+    delete e;
+}
+
+void TestRecordFile::missingOrEmptyFileKeepsInitialState()
+{
+    MessageRecorder rec;
+    for (const QByteArray &content : {QByteArray(), QByteArray("")}) {
+        auto *e = new SampleEditor(FormType::FAS, dir(), 4, false);
+        e->nome->setText("initial");
+        if (!content.isNull())
+            testsupport::writeBytes(e->ArqFicha, content);
+        e->CarregaFicha();
+        QCOMPARE(e->nome->text(), QString("initial"));
+        QCOMPARE(e->data->Text(), QString("  /  /    "));
+        delete e;
+    }
+    QVERIFY(rec.messages.isEmpty());
+}
+
+void TestRecordFile::unreadableRecordIsSetAside()
+{
+    auto *e = new SampleEditor(FormType::FCA, dir(), 5, false);
+    const QByteArray old = "001 first\r\n0x2 bad tag\r\n";
+    testsupport::writeBytes(e->ArqFicha, old);
+    e->nome->setText("typed before");
+    MessageRecorder rec;
+    e->CarregaFicha();
+    QCOMPARE(rec.messages.size(), 1);
+    QCOMPARE(rec.last().caption, QString("Fichas"));
+    QVERIFY(rec.last().text.contains(QDir::toNativeSeparators(e->setAsidePath())));
+    QCOMPARE(testsupport::readBytes(e->setAsidePath()), old);
+    QVERIFY(!QFileInfo::exists(e->ArqFicha));
+    QCOMPARE(e->nome->text(), QString());  // the cleared form
+    QVERIFY(QFileInfo::exists(e->ArqLista));
+    fill(*e);
+    e->GravaFicha();
+    QVERIFY(testsupport::readBytes(e->ArqFicha).startsWith("001 Jos"));
+    delete e;
+}
+
+void TestRecordFile::valueNeverSplitsItsLine()
+{
+    auto *e = new SampleEditor(FormType::FCA, dir(), 6, false);
+    e->nome->setText(QString::fromUtf8("linha 1\nlinha 2\r\nfim ≥ Ő"));
+    e->GravaFicha();
+    QVERIFY(testsupport::readBytes(e->ArqFicha).startsWith("001 linha 1 linha 2 fim ? O\r\n002 "));
+    delete e;
+}
+
+void TestRecordFile::clearEmptiesEveryField()
+{
+    auto *e = new SampleEditor(FormType::FCA, dir(), 7, false);
+    fill(*e);
+    int changes = 0;
+    connect(e->uf, &widgets::TIncCombo::OnChange, e, [&] { ++changes; });
+    e->LimpaCampos();
+    QCOMPARE(e->nome->text(), QString());
+    QCOMPARE(e->solto->text(), QString());  // untagged fields are cleared too
+    QCOMPARE(e->data->Text(), QString("  /  /    "));
+    QCOMPARE(e->cpf->Text(), QString());
+    QCOMPARE(e->uf->ItemIndex(), -1);
+    QVERIFY(changes >= 1);  // the combo's change rule runs on clearing
+    QCOMPARE(e->rotulo->text(), QString::fromUtf8("rótulo"));
+    delete e;
+}
+
+void TestRecordFile::newFormSimWritesCatalogueThenRecord()
+{
+    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 1, true);
+    e->show();
+    fill(*e);
+    answerPrompt(TFm_Salvar::Yes, "   Fazenda Boa Vista  ");
+    e->close();
+    QTRY_VERIFY(e.isNull());  // the editor frees itself
+    QCOMPARE(testsupport::readBytes(QDir(dir()).filePath("Lista_Fca.fca")), QByteArray("01 Fazenda Boa Vista\r\n"));
+    QVERIFY(testsupport::readBytes(QDir(dir()).filePath("Fca_1.fca")).startsWith("001 Jos"));
+}
+
+void TestRecordFile::newFormNaoWritesNothing()
+{
+    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 1, true);
+    e->show();
+    fill(*e);
+    answerPrompt(TFm_Salvar::No);
+    e->reject();  // Esc
+    QTRY_VERIFY(e.isNull());
+    QVERIFY(QDir(dir()).entryList(QDir::Files).isEmpty());
+}
+
+void TestRecordFile::newFormCancelarKeepsEditorOpen()
+{
+    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 1, true);
+    e->show();
+    fill(*e);
+    answerPrompt(TFm_Salvar::Cancel, "typed then cancelled");
+    e->close();
+    QVERIFY(!e.isNull());
+    QVERIFY(e->isVisible());
+    QCOMPARE(e->nome->text(), QString::fromUtf8("José da Conceição  "));
+    QVERIFY(e->FichaNova);
+    QVERIFY(QDir(dir()).entryList(QDir::Files).isEmpty());
+    answerPrompt(TFm_Salvar::No);  // asked again on the next close
+    e->close();
+    QTRY_VERIFY(e.isNull());
+}
+
+void TestRecordFile::simDisabledForBlankDescription()
+{
+    TFm_Salvar prompt("Salvar - FCA");
+    QCOMPARE(prompt.windowTitle(), QString("Salvar - FCA"));
+    QCOMPARE(prompt.Edi_Descricao->maxLength(), 30);
+    QVERIFY(!prompt.Btn_Sim->isEnabled());
+    QTest::keyClicks(prompt.Edi_Descricao, "   ");
+    QVERIFY(!prompt.Btn_Sim->isEnabled());
+    QTest::keyClicks(prompt.Edi_Descricao, "x");
+    QVERIFY(prompt.Btn_Sim->isEnabled());
+    QCOMPARE(prompt.descricao(), QString("x"));
+}
+
+void TestRecordFile::existingFormSavedWithoutPrompt()
+{
+    testsupport::writeBytes(QDir(dir()).filePath("Lista_Fca.fca"), "03 x\r\n");
+    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 3, false);
+    MessageRecorder rec;
+    e->show();
+    e->close();
+    QTRY_VERIFY(e.isNull());
+    QVERIFY(rec.messages.isEmpty());
+    QCOMPARE(testsupport::readBytes(QDir(dir()).filePath("Fca_3.fca")),
+             QByteArray("001 \r\n002   /  /    \r\n013 \r\n004 -001\r\n"));
+    QCOMPARE(testsupport::readBytes(QDir(dir()).filePath("Lista_Fca.fca")), QByteArray("03 x\r\n"));
+}
+
+void TestRecordFile::failingWriteKeepsEditorOpen()
+{
+    // A folder where the record file should be: the write cannot succeed.
+    const QString lista = QDir(dir()).filePath("Lista_Fca.fca");
+    testsupport::writeBytes(lista, "01 a\r\n");
+    QVERIFY(QDir(dir()).mkdir("Fca_2.fca"));
+    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 2, true);
+    MessageRecorder rec;
+    e->show();
+    fill(*e);
+    answerPrompt(TFm_Salvar::Yes, "nova");
+    e->close();
+    QTest::qWait(0);
+    QVERIFY(!e.isNull());
+    QVERIFY(e->isVisible());
+    QCOMPARE(rec.messages.size(), 1);
+    QCOMPARE(rec.last().icon, platform::MsgIcon::Error);
+    QVERIFY(rec.last().text.startsWith(QString::fromUtf8("Não foi possível gravar")));
+    QCOMPARE(e->nome->text(), QString::fromUtf8("José da Conceição  "));
+    // The catalogue line was written first, as a complete line.
+    QCOMPARE(testsupport::readBytes(lista), QByteArray("01 a\r\n02 nova\r\n"));
+    QVERIFY(QFileInfo(QDir(dir()).filePath("Fca_2.fca")).isDir());
+    delete e;
+}
+
+QTEST_MAIN(TestRecordFile)
+#include "test_recordfile.moc"
