@@ -1,0 +1,38 @@
+#pragma once
+
+#include "printing/LayoutModel.h"
+
+#include <QFont>
+#include <QHash>
+
+#include <memory>
+
+class QImage;
+
+namespace printing {
+
+// Text widths and line heights in millimetres, for laying labels out before drawing.
+class TextMeasurer {
+public:
+    virtual ~TextMeasurer() = default;
+    virtual double width(const FontSpec &font, const QString &text) const = 0;
+    virtual double lineHeight(const FontSpec &font) const = 0;
+};
+
+// Measures with the fonts the painter will draw with, on a fine unhinted grid, so a
+// printer and a PDF get the same line breaks.
+class FontMeasurer final : public TextMeasurer {
+public:
+    FontMeasurer();
+    ~FontMeasurer() override;
+    double width(const FontSpec &font, const QString &text) const override;
+    double lineHeight(const FontSpec &font) const override;
+
+    // The QFont that draws a layout font (Windows face names map to the free fonts).
+    static QFont qfont(const FontSpec &font);
+
+private:
+    std::unique_ptr<QImage> m_device;
+};
+
+} // namespace printing
