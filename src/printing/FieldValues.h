@@ -1,0 +1,37 @@
+#pragma once
+
+#include "widgets/TaggedField.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace printing {
+
+// What a lookup combo prints: with UseValues, the entry of Values at the chosen index
+// (empty when nothing is chosen or Values has no such entry); otherwise its text.
+struct ComboState {
+    bool useValues = false;
+    QStringList values;
+    int itemIndex = -1;
+    QString text;
+};
+QString comboPrintValue(const ComboState &combo);
+
+// The print values of an editor's tagged controls, for the tag fill.
+class FieldValues {
+public:
+    explicit FieldValues(const widgets::TaggedFields &fields) : m_fields(fields) {}
+
+    // The value of the first control with the Tag; nothing when none has it or it is
+    // not a text, masked, rich text, memo or combo control.
+    std::optional<QString> valueOf(int tag) const;
+
+    // One control's value by its kind; nothing for a kind that prints nothing.
+    static std::optional<QString> valueOf(const widgets::TaggedField &field);
+
+private:
+    const widgets::TaggedFields &m_fields;
+};
+
+} // namespace printing
