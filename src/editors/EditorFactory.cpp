@@ -1,5 +1,6 @@
 #include "editors/EditorFactory.h"
 
+#include "editors/fca/UF_Fca.h"
 #include "store/FichaEditor.h"
 
 namespace editors {
@@ -15,9 +16,11 @@ store::FichaEditor *EditorFactory::create(store::FormType type, QWidget *parent,
     return it == m_creators.end() ? nullptr : it->second(parent, funcoes);
 }
 
-void registerEditors(EditorFactory &)
+void registerEditors(EditorFactory &factory)
 {
-    // Each form editor adds its line here.
+    factory.add(store::FormType::FCA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
+        return new TFm_Fca(funcoes, parent);
+    });
 }
 
 } // namespace editors
