@@ -1,5 +1,8 @@
 #include "printing/FieldValues.h"
 
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -45,7 +48,13 @@ std::optional<QString> FieldValues::valueOf(const widgets::TaggedField &field)
             return windowsLines(edit->toPlainText());
         break;
     case widgets::FieldKind::Masked:
+        if (const auto *edit = qobject_cast<const widgets::TMaskEdit *>(field.widget))
+            return edit->Text();
+        break;
     case widgets::FieldKind::Combo:
+        if (const auto *combo = qobject_cast<const widgets::TIncCombo *>(field.widget))
+            return comboPrintValue(ComboState{combo->UseValues(), combo->Values(), combo->ItemIndex(), combo->Text()});
+        break;
     case widgets::FieldKind::Other:
         break;
     }
