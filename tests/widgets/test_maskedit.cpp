@@ -19,7 +19,6 @@ const QString kCpf = QStringLiteral("!999.999.999-99;1; ");
 const QString kCpfDigits = QStringLiteral("!999.999.999-99;0; ");
 const QString kCnpjDigits = QStringLiteral("!99.999.999/9999-99;0; ");
 const QString kDate = QStringLiteral("!99/99/9999;1; ");
-const QString kCep = QStringLiteral("!99999-999;1; ");
 const QString kPhone = QStringLiteral("!(99)9999-9999;1; ");
 const QString kCrc = QStringLiteral("ll-999999/l;1; ");
 const QString kFullCpf = QStringLiteral("123.456.789-09");
@@ -86,7 +85,6 @@ void TestMaskEdit::keyboard_data()
     QTest::newRow("extra digits refused") << kCpf << "" << -1 << QStringList{"123456789091234"} << kFullCpf;
     QTest::newRow("date") << kDate << "" << -1 << QStringList{"12052024"} << "12/05/2024";
     QTest::newRow("date with slashes") << kDate << "" << -1 << QStringList{"12/05/2024"} << "12/05/2024";
-    QTest::newRow("phone") << kPhone << "" << -1 << QStringList{"6133334444"} << "(61)3333-4444";
     QTest::newRow("crc") << kCrc << "" << -1 << QStringList{"1sp123456o"} << "sp-123456/o";
     QTest::newRow("no mask") << "" << "" << -1 << QStringList{"a b/c"} << "a b/c";
     QTest::newRow("tab entry types over") << kCpf << kFullCpf << -1 << QStringList{"9"} << "9  .   .   -  ";
@@ -217,8 +215,6 @@ void TestMaskEdit::emptyAfterClear_data()
     QTest::newRow("cpf") << kCpf << "   .   .   -  ";
     QTest::newRow("cnpj digits") << kCnpjDigits << "";
     QTest::newRow("date") << kDate << "  /  /    ";
-    QTest::newRow("cep") << kCep << "     -   ";
-    QTest::newRow("phone") << kPhone << "(  )    -    ";
     QTest::newRow("crc") << kCrc << "  -      / ";
     QTest::newRow("no mask") << "" << "";
 }
