@@ -188,7 +188,14 @@ void TIncCombo::raiseChange()
     m_lastChangeText = now;
     if (m_entered)
         m_modified = true;
-    Q_EMIT OnChange();
+    raiseEvent(&TIncCombo::OnChange);
+}
+
+// Raises an event; a check that fails inside its handler is shown in the error box
+// here, before it could reach the event loop. False when the handler raised.
+bool TIncCombo::raiseEvent(void (TIncCombo::*signal)())
+{
+    return platform::guard(window(), [this, signal] { (this->*signal)(); });
 }
 
 // ---------------------------------------------------------------- focus
@@ -262,11 +269,8 @@ void TIncCombo::leave()
     m_entered = false;
     if (!m_matched && (!m_canBeBlank || !text().isEmpty())) {
         const bool connected = isSignalConnected(QMetaMethod::fromSignal(&TIncCombo::OnNewItem));
-        bool raised = false;
-        if (m_newItemHandler)
-            raised = !platform::guard(window(), m_newItemHandler);
-        Q_EMIT OnNewItem();
-        if (raised || (!m_newItemHandler && !connected))
+        const bool raised = !raiseEvent(&TIncCombo::OnNewItem);
+        if (raised || !connected)
             restoreEntry();
     }
     m_modified = false;
@@ -293,7 +297,7 @@ void TIncCombo::DropDown()
 {
     if (DroppedDown())
         return;
-    Q_EMIT OnDropDown();
+    raiseEvent(&TIncCombo::OnDropDown);
     if (m_items.isEmpty() || !isVisible())
         return;
     if (!m_list) {
@@ -330,7 +334,7 @@ void TIncCombo::listClosed()
 {
     m_buttonDown = false;
     update();
-    Q_EMIT OnCloseUp();
+    raiseEvent(&TIncCombo::OnCloseUp);
 }
 
 void TIncCombo::optionsChanged()

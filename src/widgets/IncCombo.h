@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include <functional>
-
 namespace widgets {
 
 class TIncDropDownList;
@@ -91,13 +89,12 @@ public:
     QRect ButtonRect() const;
     bool ButtonShown() const;
 
-    // Runs, like OnNewItem, when the user leaves the field with a text that matches
-    // no item; it may raise platform::RaisedError (shown in the error box), after
-    // which the text the field had on entry comes back.
-    void SetNewItemHandler(std::function<void()> handler) { m_newItemHandler = std::move(handler); }
-
 Q_SIGNALS:
+    // A handler connected to these may raise platform::RaisedError: the combo shows it
+    // in the standard error box, so it never reaches the event loop.
     void OnChange();
+    // The user leaves the field with a text that matches no item. Without a handler,
+    // or when the handler raises, the text the field had on entry comes back.
     void OnNewItem();
     void OnDropDown();
     void OnCloseUp();
@@ -150,6 +147,7 @@ private:
     void listRowReleased(int row);
     void listClosed();
     void optionsChanged();
+    bool raiseEvent(void (TIncCombo::*signal)());
     void updateMargins();
 
     QStringList m_items;
@@ -167,7 +165,6 @@ private:
     int m_maxLength = 0;
     TListBoxOptions *m_options = nullptr;
     TIncDropDownList *m_list = nullptr;
-    std::function<void()> m_newItemHandler;
 
     // Working state.
     QString m_entryText;      // the text when the field last received the focus
