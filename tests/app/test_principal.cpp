@@ -42,6 +42,7 @@ protected:
         *m_seen = HandOver{ArqLista, ArqFicha, FichaNova, CodFicha};
         QTimer::singleShot(0, this, &QDialog::reject);
     }
+    void done(int r) override { QDialog::done(r); }  // no save protocol for the probe
 
 private:
     std::optional<HandOver> *m_seen;
