@@ -83,7 +83,8 @@ void TFm_Principal::buildWindow()
     layout->addWidget(Lab_Texto_App);
     layout->addWidget(RdGrp_TipoDoc, 1);
     layout->addWidget(panel);
-    setFixedSize(353, 196);
+    // 353 x 196 for the original metrics; wider where this platform's font needs it.
+    setFixedSize(sizeHint().expandedTo(QSize(353, 196)));
 
     connect(m_items, &QButtonGroup::idClicked, this, &TFm_Principal::RdGrp_TipoDocClick);
     connect(m_items, &QButtonGroup::idToggled, this, &TFm_Principal::RdGrp_TipoDocClick);
