@@ -45,9 +45,7 @@ void FichaEditor::CarregaFicha()
     if (FichaNova || !QFileInfo::exists(ArqFicha))
         return;
     try {
-        m_record.load(
-            ArqFicha, [this](int tag, const QString &value) { beforeRecordLine(tag, value); },
-            [this](int tag, const QString &value) { afterRecordLine(tag, value); });
+        applyRecordFile(ArqFicha);
     } catch (const platform::RaisedError &) {
         // The saved copy is kept under another name: nothing the user saved is lost,
         // and the next save writes a complete record again.
@@ -68,6 +66,13 @@ void FichaEditor::CarregaFicha()
                                      .arg(where),
                                  platform::MsgIcon::Warning);
     }
+}
+
+void FichaEditor::applyRecordFile(const QString &path)
+{
+    m_record.load(
+        path, [this](int tag, const QString &value) { beforeRecordLine(tag, value); },
+        [this](int tag, const QString &value) { afterRecordLine(tag, value); });
 }
 
 void FichaEditor::GravaFicha() { m_record.save(ArqFicha); }

@@ -1,6 +1,7 @@
 #include "editors/fca/UF_Fca.h"
 
 #include "editors/common/EditorParts.h"
+#include "printing/PrintRun.h"
 #include "validation/FieldChecks.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -268,14 +269,16 @@ void TFm_Fca::FormCreate()
 {
     PC_Produtor->setCurrentIndex(0);
     Btn_LimparClick();
-    // Printing comes with the print layouts.
-    Btn_Imprimir->setEnabled(false);
-    Btn_Margens->setEnabled(false);
 }
 
+QStringList TFm_Fca::printLayouts() const { return {printing::kLayoutFca}; }
+
 void TFm_Fca::Btn_LimparClick() { LimpaCampos(); }
-void TFm_Fca::Btn_ImprimirClick() {}
-void TFm_Fca::Btn_MargensClick() {}
+
+// The FCA prints without checks of its own, two copies preset.
+void TFm_Fca::Btn_ImprimirClick() { printing::PrintRun::run(this, printLayouts(), recordFields(), 2); }
+
+void TFm_Fca::Btn_MargensClick() { printing::showMarginsDialog(this); }
 void TFm_Fca::Btn_FecharClick() { close(); }
 
 } // namespace editors
