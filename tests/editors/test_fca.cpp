@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "app/UF_Principal.h"
 #include "editors/fca/UF_Fca.h"
+#include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
 #include "store/UF_Abrir.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +92,7 @@ private Q_SLOTS:
     void tabOrderPerPage();
     void windowTextsAndBuddies();
     void limparClearsEverything();
+    void imprimirPresetsTwoCopies();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -264,6 +267,24 @@ void TestFca::limparClearsEverything()
             QCOMPARE(static_cast<QLineEdit *>(f.widget)->text(), QString());
     }
     QCOMPARE(e->edm_telefone_3->Text(), QString("(  )    -    "));
+    delete e;
+}
+
+void TestFca::imprimirPresetsTwoCopies()
+{
+    platform::PdfPrintDialog dialog(m_dir->filePath("fca.pdf"));
+    platform::PrintDialog *previous = platform::PrintDialog::install(&dialog);
+    auto *e = new TFm_Fca(m_funcoes);
+    e->Edi_Razao_Empresa->setText("Produtor");
+    dialog.cancel();
+    e->Btn_Imprimir->click();
+    QVERIFY(!QFileInfo::exists(m_dir->filePath("fca.pdf")));  // cancelled: nothing printed
+    dialog.confirm();
+    e->Btn_Imprimir->click();
+    QCOMPARE(dialog.presets, (QList<int>{2, 2}));
+    QVERIFY(QFileInfo(m_dir->filePath("fca.pdf")).size() > 1000);
+    QCOMPARE(e->Edi_Razao_Empresa->text(), QString("Produtor"));  // the editor keeps its values
+    platform::PrintDialog::install(previous);
     delete e;
 }
 
