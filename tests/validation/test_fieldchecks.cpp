@@ -1,6 +1,7 @@
 #include "MessageRecorder.h"
 #include "platform/RaisedError.h"
 #include "validation/FieldChecks.h"
+#include "widgets/MaskEdit.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include <memory>
+#include <type_traits>
 
 using namespace validation;
 
@@ -16,15 +18,16 @@ namespace {
 const QString kTitle = QStringLiteral("Morvetia 3.1");
 
 // A shown, active window with the checked field and the next one in the tab order.
+template <typename Field>
 struct Window {
     QWidget window;
-    QLineEdit *field = nullptr;
+    Field *field = nullptr;
     QLineEdit *next = nullptr;
 
     Window()
     {
         auto *layout = new QVBoxLayout(&window);
-        field = new QLineEdit(&window);
+        field = new Field(&window);
         next = new QLineEdit(&window);
         layout->addWidget(field);
         layout->addWidget(next);
@@ -37,35 +40,41 @@ struct Window {
         if (!QTest::qWaitForWindowActive(&window))
             return false;
         field->setFocus(Qt::OtherFocusReason);
+        field->setCursorPosition(0);
         return QApplication::focusWidget() == field;
     }
 
-    // Types into the field, presses Tab and says where the focus went.
+    // Types into the field from its start and presses Tab.
     void typeAndTab(const QString &text)
     {
-        field->clear();
+        if constexpr (std::is_same_v<Field, QLineEdit>)
+            field->clear();
+        else
+            field->Clear();
+        field->setCursorPosition(0);
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Tab);
     }
 };
 
-// One standard error box with the text and a closing period where due.
-void verifyRejected(const MessageRecorder &recorder, const Window &w, const QString &boxText,
-                    const QString &typed)
+using PlainWindow = Window<QLineEdit>;
+using MaskedWindow = Window<widgets::TMaskEdit>;
+
+// One standard error box with the text and a closing period where due; the focus back.
+void verifyRejected(const MessageRecorder &recorder, const QWidget *field, const QString &boxText)
 {
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.last().text, boxText);
     QCOMPARE(recorder.last().caption, kTitle);
     QCOMPARE(recorder.last().icon, platform::MsgIcon::Error);
     QCOMPARE(recorder.last().buttons, platform::MsgButtons::Ok);
-    QCOMPARE(QApplication::focusWidget(), w.field);
-    QCOMPARE(w.field->text(), typed);
+    QCOMPARE(QApplication::focusWidget(), field);
 }
 
-void verifyAccepted(const MessageRecorder &recorder, const Window &w)
+void verifyAccepted(const MessageRecorder &recorder, const QWidget *next)
 {
     QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.texts().join(QLatin1Char('|'))));
-    QCOMPARE(QApplication::focusWidget(), w.next);
+    QCOMPARE(QApplication::focusWidget(), next);
 }
 
 } // namespace
@@ -74,14 +83,16 @@ class TestFieldChecks : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void dateField_data();
-    void dateField();
     void judgeDateWithoutWidgets_data();
     void judgeDateWithoutWidgets();
     void numberField_data();
     void numberField();
     void partnerNumber_data();
     void partnerNumber();
+    void maskedDateField_data();
+    void maskedDateField();
+    void maskedNumberField_data();
+    void maskedNumberField();
     void correctedFieldLetsGo();
 
 private:
@@ -89,47 +100,6 @@ private:
 };
 
 void TestFieldChecks::initTestCase() { platform::setApplicationTitle(kTitle); }
-
-void TestFieldChecks::dateField_data()
-{
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("boxText"); // empty: accepted
-    QTest::addColumn<QString>("finalText");
-    const QString fac = msg::kDataInvalidaFac;
-    const QString faca = msg::kDataInvalidaFaca;
-    const QString fas = msg::kDataVencimentoInvalida;
-    QTest::newRow("31 February") << fac << "31/02/2024" << QString::fromUtf8("DATA INVÁLIDA.") << "";
-    QTest::newRow("31 February, FACA text") << faca << "31/02/2024" << QString::fromUtf8("Data Inválida.") << "";
-    QTest::newRow("month 13, FAS text") << fas << "10/13/2024" << QString::fromUtf8("Data de Vencimento Inválida.") << "";
-    QTest::newRow("partly typed") << fac << "12/05/    " << QString::fromUtf8("DATA INVÁLIDA.") << "";
-    QTest::newRow("29 February of a common year") << fac << "29/02/2023" << QString::fromUtf8("DATA INVÁLIDA.") << "";
-    QTest::newRow("empty mask accepted") << fac << "  /  /    " << "" << "  /  /    ";
-    QTest::newRow("valid kept") << fac << "29/02/2024" << "" << "29/02/2024";
-    QTest::newRow("short parts rewritten") << fac << "1/2/2024" << "" << "01/02/2024";
-    QTest::newRow("blank-padded parts rewritten") << fac << " 1/ 2/2024" << "" << "01/02/2024";
-}
-
-void TestFieldChecks::dateField()
-{
-    QFETCH(QString, message);
-    QFETCH(QString, typed);
-    QFETCH(QString, boxText);
-    QFETCH(QString, finalText);
-
-    MessageRecorder recorder;
-    Window w;
-    bindDateCheck(w.field, message);
-    QVERIFY(w.showAndFocus());
-    w.typeAndTab(typed);
-
-    if (boxText.isEmpty()) {
-        verifyAccepted(recorder, w);
-        QCOMPARE(w.field->text(), finalText);
-    } else {
-        verifyRejected(recorder, w, boxText, typed);
-    }
-}
 
 void TestFieldChecks::judgeDateWithoutWidgets_data()
 {
@@ -139,6 +109,7 @@ void TestFieldChecks::judgeDateWithoutWidgets_data()
     QTest::newRow("empty mask") << "  /  /    " << int(DateVerdict::Empty) << "";
     QTest::newRow("empty mask without trailing blanks") << "  /  /" << int(DateVerdict::Empty) << "";
     QTest::newRow("empty text is not the mask") << "" << int(DateVerdict::Invalid) << "";
+    QTest::newRow("short parts") << "1/2/2024" << int(DateVerdict::Valid) << "01/02/2024";
     QTest::newRow("two-digit year") << "05/06/24  " << int(DateVerdict::Valid) << "05/06/2024";
     QTest::newRow("day 0") << "00/06/2024" << int(DateVerdict::Invalid) << "";
     QTest::newRow("letters") << "ab/cd/efgh" << int(DateVerdict::Invalid) << "";
@@ -165,11 +136,6 @@ void TestFieldChecks::numberField_data()
     const QString ieFaca = QString::fromUtf8("Inscrição Estadual Inválida.");
     const QString email = QString::fromUtf8("E-MAIL INVÁLIDO.");
 
-    QTest::newRow("cpf valid") << "cpf" << "123.456.789-09" << "";
-    QTest::newRow("cpf wrong digit") << "cpf" << "123.456.789-00" << cpf;
-    QTest::newRow("cpf partly filled") << "cpf" << "123.456.789-0 " << cpf;
-    QTest::newRow("cpf empty mask") << "cpf" << "   .   .   -  " << "";
-    QTest::newRow("cpf empty") << "cpf" << "" << "";
     QTest::newRow("cpf with a comma cannot be judged") << "cpf" << "123456789,9" << cpf;
 
     QTest::newRow("cnpj valid") << "cnpj" << "11.222.333/0001-81" << "";
@@ -198,7 +164,7 @@ void TestFieldChecks::numberField()
     QFETCH(QString, boxText);
 
     MessageRecorder recorder;
-    Window w;
+    PlainWindow w;
     if (kind == QLatin1String("cpf"))
         bindCpfCheck(w.field, funcoes);
     else if (kind == QLatin1String("cnpj"))
@@ -212,12 +178,11 @@ void TestFieldChecks::numberField()
     QVERIFY(w.showAndFocus());
     w.typeAndTab(typed);
 
-    if (boxText.isEmpty()) {
-        verifyAccepted(recorder, w);
-        QCOMPARE(w.field->text(), typed);
-    } else {
-        verifyRejected(recorder, w, boxText, typed);
-    }
+    if (boxText.isEmpty())
+        verifyAccepted(recorder, w.next);
+    else
+        verifyRejected(recorder, w.field, boxText);
+    QCOMPARE(w.field->text(), typed);
 }
 
 void TestFieldChecks::partnerNumber_data()
@@ -241,7 +206,7 @@ void TestFieldChecks::partnerNumber()
     QFETCH(QString, boxText);
 
     MessageRecorder recorder;
-    Window w;
+    PlainWindow w;
     // The type is read when the field is left, not when the check is bound.
     auto selected = std::make_shared<int>(-1);
     bindPartnerNumberCheck(w.field, funcoes, [selected] { return *selected; });
@@ -250,15 +215,104 @@ void TestFieldChecks::partnerNumber()
     w.typeAndTab(typed);
 
     if (boxText.isEmpty())
-        verifyAccepted(recorder, w);
+        verifyAccepted(recorder, w.next);
     else
-        verifyRejected(recorder, w, boxText, typed);
+        verifyRejected(recorder, w.field, boxText);
+}
+
+// Through the editors' masked field: the checks read Text() (the text as the mask gives
+// it, "  /  /    " for an empty date) and rewrite through SetText().
+void TestFieldChecks::maskedDateField_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("value"); // set from code
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("boxText"); // empty: accepted
+    QTest::addColumn<QString>("finalText");
+    const QString fac = msg::kDataInvalidaFac;
+    const QString invalid = QString::fromUtf8("DATA INVÁLIDA.");
+    QTest::newRow("31 February typed") << fac << "" << "31022024" << invalid << "31/02/2024";
+    QTest::newRow("31 February, FACA text") << msg::kDataInvalidaFaca << "" << "31022024"
+                                            << QString::fromUtf8("Data Inválida.") << "31/02/2024";
+    QTest::newRow("month 13, FAS text") << msg::kDataVencimentoInvalida << "" << "10132024"
+                                        << QString::fromUtf8("Data de Vencimento Inválida.") << "10/13/2024";
+    QTest::newRow("29 February of a common year") << fac << "" << "29022023" << invalid << "29/02/2023";
+    QTest::newRow("partly typed") << fac << "" << "1205" << invalid << "12/05/    ";
+    QTest::newRow("empty mask accepted") << fac << "" << "" << "" << "  /  /    ";
+    QTest::newRow("valid typed") << fac << "" << "29022024" << "" << "29/02/2024";
+    QTest::newRow("two-digit year rewritten") << fac << "" << "050624" << "" << "05/06/2024";
+    QTest::newRow("blank-padded value rewritten") << fac << " 1/ 2/2024" << "" << "" << "01/02/2024";
+}
+
+void TestFieldChecks::maskedDateField()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, value);
+    QFETCH(QString, typed);
+    QFETCH(QString, boxText);
+    QFETCH(QString, finalText);
+
+    MessageRecorder recorder;
+    MaskedWindow w;
+    w.field->SetEditMask(QStringLiteral("!99/99/9999;1; "));
+    bindDateCheck(w.field, message);
+    QVERIFY(w.showAndFocus());
+    if (typed.isEmpty()) {
+        w.field->SetText(value);
+        QTest::keyClick(w.field, Qt::Key_Tab);
+    } else {
+        w.typeAndTab(typed);
+    }
+
+    if (boxText.isEmpty())
+        verifyAccepted(recorder, w.next);
+    else
+        verifyRejected(recorder, w.field, boxText);
+    QCOMPARE(w.field->Text(), finalText);
+}
+
+void TestFieldChecks::maskedNumberField_data()
+{
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("finalText");
+    const QString withLiterals = QStringLiteral("!999.999.999-99;1; ");
+    const QString digitsOnly = QStringLiteral("!999.999.999-99;0; ");
+    QTest::newRow("valid") << withLiterals << "12345678909" << true << "123.456.789-09";
+    QTest::newRow("wrong digit") << withLiterals << "12345678900" << false << "123.456.789-00";
+    QTest::newRow("partly filled") << withLiterals << "1234567890" << false << "123.456.789-0 ";
+    QTest::newRow("untouched") << withLiterals << "" << true << "   .   .   -  ";
+    QTest::newRow("digits-only mask, valid") << digitsOnly << "12345678909" << true << "12345678909";
+    QTest::newRow("digits-only mask, wrong") << digitsOnly << "12345678900" << false << "12345678900";
+    QTest::newRow("digits-only mask, untouched") << digitsOnly << "" << true << "";
+}
+
+void TestFieldChecks::maskedNumberField()
+{
+    QFETCH(QString, mask);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QString, finalText);
+
+    MessageRecorder recorder;
+    MaskedWindow w;
+    w.field->SetEditMask(mask);
+    bindCpfCheck(w.field, funcoes);
+    QVERIFY(w.showAndFocus());
+    w.typeAndTab(typed);
+
+    if (accepted)
+        verifyAccepted(recorder, w.next);
+    else
+        verifyRejected(recorder, w.field, QString::fromUtf8("CPF Inválido."));
+    QCOMPARE(w.field->Text(), finalText);
 }
 
 void TestFieldChecks::correctedFieldLetsGo()
 {
     MessageRecorder recorder;
-    Window w;
+    PlainWindow w;
     bindCpfCheck(w.field, funcoes);
     bindDateCheck(w.next, msg::kDataInvalidaFac);
     w.next->setText(QStringLiteral("31/02/2024")); // an invalid neighbour must not answer back

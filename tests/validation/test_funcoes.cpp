@@ -55,7 +55,6 @@ void TestFuncoes::validaCpf_data()
     QTest::newRow("all zeros pass") << "000.000.000-00" << true;
     QTest::newRow("eleven ones pass") << "111.111.111-11" << true;
     QTest::newRow("partly filled (10 digits)") << "123.456.789-0 " << false;
-    QTest::newRow("12 digits") << "123456789090" << false;
     QTest::newRow("empty mask") << "   .   .   -  " << false;
 }
 
@@ -81,7 +80,6 @@ void TestFuncoes::validaCnpj_data()
     QTest::newRow("letter where a 0 stands") << "11222333A00181" << true;
     QTest::newRow("letter read as 0 makes it valid") << "X1222333000128" << true;
     QTest::newRow("letter over a 1") << "X1222333000181" << false;
-    QTest::newRow("punctuation of 14 chars") << "./-./-./-./-./" << true;
 }
 
 void TestFuncoes::validaCnpj()
@@ -281,7 +279,6 @@ void TestFuncoes::zerosAEsquerda_data()
     QTest::newRow("exact width") << quint64(123456789) << 9 << "123456789";
     QTest::newRow("zero") << quint64(0) << 9 << "000000000";
     QTest::newRow("width 0") << quint64(7) << 0 << "7";
-    QTest::newRow("largest") << std::numeric_limits<quint64>::max() << 9 << "18446744073709551615";
 }
 
 void TestFuncoes::zerosAEsquerda()
