@@ -3,7 +3,6 @@
 #include "printing/LayoutModel.h"
 
 #include <QFont>
-#include <QHash>
 
 #include <memory>
 

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Times `fichas pdf FCA <code> out.pdf --pasta <folder>` for a saved FCA against a bare
+# Qt program that only starts a QApplication (offscreen) and exits, on this machine in
+# one run, and prints both times and their ratio. Target: at most 1.5.
+#
+# Usage: bench/pdf_startup.sh [path/to/fichas]     (default: build/fichas)
+#        RUNS=N to change the number of timed runs (default 30).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+fichas=${1:-$root/build/fichas}
+runs=${RUNS:-30}
+target=1.5
+
+if [[ ! -x $fichas ]]; then
+    echo "fichas não encontrado em $fichas (compile antes: scripts/build)" >&2
+    exit 2
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The yardstick, built with the same Qt.
+g++ -O2 -std=c++20 -fPIC "$here/bare_start.cpp" -o "$work/bare_start" \
+    $(pkg-config --cflags --libs Qt6Widgets)
+
+# A saved FCA, code 7: the catalogue line and the record file (tag order of the
+# editor, CR LF, plain ASCII so the Windows-1252 file needs no conversion).
+pasta=$work/pasta
+mkdir -p "$pasta/Dados"
+printf '07 Bancada\r\n' >"$pasta/Dados/Lista_Fca.fca"
+{
+    line() { printf '%03d %s\r\n' "$1" "$2"; }
+    line 1 "PRODUTOR TITULAR DA SILVA"
+    line 2 "123.456.789-09"
+    line 3 "FAZENDA BOA VISTA"
+    line 4 "123.456.78-9"
+    for k in 1 2 3; do
+        b=$((100 * k))
+        line $((b + 2)) "987.654.321-00"
+        line $((b + 5)) "PRODUTOR NUMERO $k"
+        line $((b + 6)) "RUA"
+        line $((b + 7)) "DAS FLORES"
+        line $((b + 8)) "12$k"
+        line $((b + 9)) "CASA $k"
+        line $((b + 10)) "CENTRO"
+        line $((b + 11)) "01234-567"
+        line $((b + 13)) "SEDE"
+        line $((b + 14)) "MUNICIPIO"
+        line $((b + 15)) "025"
+        line $((b + 1)) "001"
+        line $((b + 12)) "(11)3333-4444"
+        line $((b + 3)) "1234567"
+        line $((b + 4)) "025"
+    done
+} >"$pasta/Dados/Fca_7.fca"
+
+"$fichas" pdf FCA 7 "$work/out.pdf" --pasta "$pasta" >/dev/null
+if [[ ! -s $work/out.pdf ]]; then
+    echo "fichas pdf não gerou o PDF" >&2
+    exit 1
+fi
+
+# Mean wall time of N runs, in milliseconds (hyperfine when installed).
+mean_ms() {
+    if command -v hyperfine >/dev/null 2>&1; then
+        hyperfine --warmup 3 --runs "$runs" --style none --export-json "$work/h.json" "$*" >/dev/null
+        python3 -c "import json;print('%.1f' % (json.load(open('$work/h.json'))['results'][0]['mean']*1000))"
+        return
+    fi
+    "$@" >/dev/null 2>&1 || true   # warm the caches
+    "$@" >/dev/null 2>&1 || true
+    local start end
+    start=$(date +%s%N)
+    for ((i = 0; i < runs; i++)); do
+        "$@" >/dev/null 2>&1
+    done
+    end=$(date +%s%N)
+    awk -v ns=$((end - start)) -v n="$runs" 'BEGIN { printf "%.1f\n", ns / n / 1e6 }'
+}
+
+bare=$(mean_ms "$work/bare_start")
+pdf=$(mean_ms "$fichas" pdf FCA 7 "$work/out.pdf" --pasta "$pasta")
+ratio=$(awk -v a="$pdf" -v b="$bare" 'BEGIN { printf "%.2f\n", a / b }')
+
+echo "QApplication vazia (offscreen): ${bare} ms"
+echo "fichas pdf FCA:                 ${pdf} ms"
+echo "razão:                          ${ratio} (meta: até ${target})"
+awk -v r="$ratio" -v t="$target" 'BEGIN { exit !(r <= t) }'
