@@ -49,7 +49,6 @@ private slots:
     void bandsOverflowToNewPage_data();
     void bandsOverflowToNewPage();
     void bandTallerThanPagePrintsWhereItIs();
-    void titleBandComesFirst();
     void pageElementsOnEveryPageFromPaperCorner();
     void shapesBecomeLinesAndRectangles();
 
@@ -228,17 +227,6 @@ void TestLayoutEngine::bandTallerThanPagePrintsWhereItIs()
     QCOMPARE(pages.size(), 3);
     QCOMPARE(pages.at(1).bands.size(), 1);
     QCOMPARE(pages.at(1).bands.first().top, 5.0);
-}
-
-void TestLayoutEngine::titleBandComesFirst()
-{
-    Layout layout;
-    layout.bandWidth = 200.0;
-    layout.bands = {band(10.0), band(20.0, {}, BandKind::Title)};
-    layout.margins = PageMargins{5.0, 5.0, 5.0, 5.0};
-    const QList<PageContent> pages = LayoutEngine(m_measurer).paginate(layout);
-    QCOMPARE(pages.first().bands.first().index, 1);
-    QCOMPARE(pages.first().bands.at(1).top, 25.0);
 }
 
 void TestLayoutEngine::pageElementsOnEveryPageFromPaperCorner()

@@ -65,7 +65,6 @@ private slots:
     void arrowsOfAnUnfocusedFieldStoreUpTo200();
     void padraoAsksFirst_data();
     void padraoAsksFirst();
-    void cancelStoresNothing();
 
 private:
     QString ini() const { return m_dir.filePath(QStringLiteral("Forms.ini")); }
@@ -289,16 +288,6 @@ void TestMargens::padraoAsksFirst()
     QCOMPARE(recorder.last().icon, platform::MsgIcon::Question);
     QCOMPARE(shown(dialog), fields);
     QCOMPARE(readFile(ini()), stored);   // nothing stored until Ok
-}
-
-void TestMargens::cancelStoresNothing()
-{
-    TFm_Margens dialog(nullptr, ini());
-    QVERIFY(activate(dialog));
-    dialog.UpD_Inferior->setPosition(30);
-    QTest::mouseClick(dialog.Btn_Cancelar, Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!QFile::exists(ini()));
 }
 
 QTEST_MAIN(TestMargens)

@@ -3,7 +3,6 @@
 
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
-#include "printing/Margins.h"
 #include "printing/PdfDate.h"
 #include "printing/PrintRun.h"
 
@@ -83,7 +82,6 @@ private slots:
     void printsTheChosenCopies();
     void unusablePrinterIsReported();
     void pdfHoldsTheFilledForm();
-    void largeMarginsGiveASecondPage();
     void sameFormGivesSameBytes();
     void unknownLayoutFails();
     void creationDateKeepsCrossReferences_data();
@@ -188,23 +186,6 @@ void TestPrintRun::pdfHoldsTheFilledForm()
     // Holders 1 and 3 have no treatment: nothing coded prints for them.
     QVERIFY(!text.contains(QStringLiteral("1-Incluir")));
     QVERIFY(!text.contains(QStringLiteral("AAAA")));
-}
-
-void TestPrintRun::largeMarginsGiveASecondPage()
-{
-    REQUIRE_POPPLER();
-    writeMargins(platform::ProgramFolder::settingsFile(), MarginValues{9, 5, 5, 5});
-    FcaFields fca;
-    fill(fca);
-    const QString out = m_dir.filePath(QStringLiteral("two.pdf"));
-    QString error;
-    QVERIFY2(renderToPdf({kLayoutFca}, fca.fields, out, &error), qPrintable(error));
-    QCOMPARE(pageCount(readAll(out)), 2);
-    const QString second = pdfText(out, 2);
-    QVERIFY(second.contains(QStringLiteral("Página")));
-    QVERIFY(second.contains(QStringLiteral("JOSÉ DA SILVA")));
-    QVERIFY(!second.contains(QStringLiteral("MARIA APARECIDA")));
-    QVERIFY(!pdfText(out, 1).contains(QStringLiteral("Página")));
 }
 
 void TestPrintRun::sameFormGivesSameBytes()

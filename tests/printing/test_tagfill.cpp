@@ -91,9 +91,6 @@ class TestTagFill : public QObject {
 private slots:
     void dataLabelTakesControlValue_data();
     void dataLabelTakesControlValue();
-    void comboPrintValue_data();
-    void comboPrintValue();
-    void pageElementsAreFilled();
     void shapePensFollowTheirTags();
 
 private:
@@ -131,37 +128,6 @@ void TestTagFill::dataLabelTakesControlValue()
     const FieldValues values(m_editor.fields);
     tagFill(layout, [&values](int t) { return values.valueOf(t); });
     QCOMPARE(std::get<TextLabel>(layout.bands.first().elements.first()).text, printed);
-}
-
-void TestTagFill::comboPrintValue_data()
-{
-    QTest::addColumn<bool>("useValues");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("printed");
-
-    QTest::newRow("values, none") << true << -1 << "";
-    QTest::newRow("values, first") << true << 0 << "1-Incluir";
-    QTest::newRow("values, past the list") << true << 3 << "";
-    QTest::newRow("text") << false << 2 << "Excluir";
-}
-
-void TestTagFill::comboPrintValue()
-{
-    QFETCH(bool, useValues);
-    QFETCH(int, index);
-    QFETCH(QString, printed);
-    QCOMPARE(printing::comboPrintValue(ComboState{useValues, kTreatmentValues, index, QStringLiteral("Excluir")}),
-             printed);
-}
-
-void TestTagFill::pageElementsAreFilled()
-{
-    Layout layout;
-    layout.bands = {Band{BandKind::Title, 10.0, false, {dataLabel(9)}}};
-    layout.pageElements = {dataLabel(1), dataLabel(9)};
-    tagFill(layout, [](int tag) { return std::optional<QString>(QString::number(tag)); });
-    QCOMPARE(std::get<TextLabel>(layout.pageElements.at(0)).text, QStringLiteral("1"));
-    QCOMPARE(std::get<TextLabel>(layout.pageElements.at(1)).text, QStringLiteral("9"));
 }
 
 void TestTagFill::shapePensFollowTheirTags()
