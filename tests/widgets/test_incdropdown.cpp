@@ -196,7 +196,6 @@ void TestIncDropDown::rowsAndScrollBar_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<bool>("scrollBar");
     QTest::newRow("3 items") << 3 << 3 << false;
-    QTest::newRow("7 items") << 7 << 7 << false;
     QTest::newRow("8 items") << 8 << 7 << true;
     QTest::newRow("20 items") << 20 << 7 << true;
 }
