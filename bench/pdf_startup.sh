@@ -56,7 +56,7 @@ printf '07 Bancada\r\n' >"$pasta/Dados/Lista_Fca.fca"
     done
 } >"$pasta/Dados/Fca_7.fca"
 
-"$fichas" pdf FCA 7 "$work/out.pdf" --pasta "$pasta" >/dev/null
+"$fichas" pdf FCA 7 "$work/out.pdf" --pasta "$pasta" >/dev/null 2>"$work/err.txt" || { cat "$work/err.txt" >&2; exit 1; }
 if [[ ! -s $work/out.pdf ]]; then
     echo "fichas pdf não gerou o PDF" >&2
     exit 1

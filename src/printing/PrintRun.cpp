@@ -24,7 +24,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace printing {
 
@@ -157,10 +158,21 @@ bool renderToPdf(const QStringList &layoutNames, const widgets::TaggedFields &fi
         if (const auto epoch = platform::Clock::sourceDateEpoch())
             pdf = setPdfCreationDate(pdf, *epoch);
 
-        QSaveFile file(pdfPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
+        // Written beside its place and then renamed, so a failure never leaves half a PDF
+        // under the asked name; an output file needs no wait for the disk.
+        const QFileInfo target(pdfPath);
+        QTemporaryFile file(target.absolutePath() + QStringLiteral("/.fichas-XXXXXX.pdf"));
+        if (!file.open()
+            || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                    | QFileDevice::ReadOther)
+            || file.write(pdf) != pdf.size() || !file.flush())
             return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
                               .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
+        QFile::remove(target.absoluteFilePath());
+        if (!file.rename(target.absoluteFilePath()))
+            return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
+                              .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
+        file.setAutoRemove(false);
         return true;
     } catch (const platform::RaisedError &e) {
         return failed(e.message());

@@ -2,7 +2,6 @@
 
 #include "platform/Fonts.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 
 namespace printing {
@@ -30,17 +29,26 @@ QFont FontMeasurer::qfont(const FontSpec &spec)
     f.setBold(spec.bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
+    // The printed texts are Windows-1252, which these fonts cover: no fallback fonts
+    // need to be looked up.
+    f.setStyleStrategy(QFont::NoFontMerging);
     return f;
+}
+
+const QFontMetricsF &FontMeasurer::metrics(const FontSpec &font) const
+{
+    const QString key = font.face + QLatin1Char('/') + QString::number(font.pointSize) + (font.bold ? QStringLiteral("/b") : QStringLiteral("/r"));
+    auto it = m_metrics.find(key);
+    if (it == m_metrics.end())
+        it = m_metrics.insert(key, QFontMetricsF(qfont(font), m_device.get()));
+    return *it;
 }
 
 double FontMeasurer::width(const FontSpec &font, const QString &text) const
 {
-    return QFontMetricsF(qfont(font), m_device.get()).horizontalAdvance(text) * kToMm;
+    return metrics(font).horizontalAdvance(text) * kToMm;
 }
 
-double FontMeasurer::lineHeight(const FontSpec &font) const
-{
-    return QFontMetricsF(qfont(font), m_device.get()).height() * kToMm;
-}
+double FontMeasurer::lineHeight(const FontSpec &font) const { return metrics(font).height() * kToMm; }
 
 } // namespace printing

@@ -3,6 +3,8 @@
 #include "printing/LayoutModel.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 
 #include <memory>
 
@@ -31,7 +33,10 @@ public:
     static QFont qfont(const FontSpec &font);
 
 private:
+    const QFontMetricsF &metrics(const FontSpec &font) const;
+
     std::unique_ptr<QImage> m_device;
+    mutable QHash<QString, QFontMetricsF> m_metrics;   // by face, size and weight
 };
 
 } // namespace printing
