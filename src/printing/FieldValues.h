@@ -8,16 +8,6 @@
 
 namespace printing {
 
-// What a lookup combo prints: with UseValues, the entry of Values at the chosen index
-// (empty when nothing is chosen or Values has no such entry); otherwise its text.
-struct ComboState {
-    bool useValues = false;
-    QStringList values;
-    int itemIndex = -1;
-    QString text;
-};
-QString comboPrintValue(const ComboState &combo);
-
 // The print values of an editor's tagged controls, for the tag fill.
 class FieldValues {
 public:

@@ -22,11 +22,11 @@ FontMeasurer::FontMeasurer() : m_device(std::make_unique<QImage>(1, 1, QImage::F
 
 FontMeasurer::~FontMeasurer() = default;
 
-QFont FontMeasurer::qfont(const FontSpec &spec)
+QFont FontMeasurer::qfont(const FontSpec &font)
 {
-    QFont f(spec.face);
-    f.setPointSizeF(spec.pointSize);
-    f.setBold(spec.bold);
+    QFont f(font.face);
+    f.setPointSizeF(font.pointSize);
+    f.setBold(font.bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
     // The printed texts are Windows-1252, which these fonts cover: no fallback fonts
