@@ -15,6 +15,10 @@ class TMaskEdit;
 
 namespace editors {
 
+// Masks shared by the editors' fields.
+inline const QString kMaskCep = QStringLiteral("!99999-999;1; ");
+inline const QString kMaskTelefone = QStringLiteral("!(99)9999-9999;1; ");
+
 // The 27 state codes, "AC" to "TO", in alphabetical order.
 const QStringList &estados();
 

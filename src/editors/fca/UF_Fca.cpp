@@ -27,8 +27,6 @@ namespace {
 
 const QString kMaskCpf = QStringLiteral("999.999.999-99;1; ");
 const QString kMaskInscricao = QStringLiteral("999.999.99-9;1; ");
-const QString kMaskCep = QStringLiteral("!99999-999;1; ");
-const QString kMaskTelefone = QStringLiteral("!(99)9999-9999;1; ");
 
 struct Cell {
     QString title;
@@ -37,7 +35,7 @@ struct Cell {
 };
 
 // One row of fields with their titles above them.
-QGridLayout *titledRow(QWidget *parent, std::initializer_list<Cell> cells)
+QGridLayout *titledRow(std::initializer_list<Cell> cells)
 {
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -48,7 +46,6 @@ QGridLayout *titledRow(QWidget *parent, std::initializer_list<Cell> cells)
         grid->setColumnStretch(column, c.stretch);
         ++column;
     }
-    Q_UNUSED(parent);
     return grid;
 }
 
@@ -135,9 +132,9 @@ QWidget *TFm_Fca::buildHolder()
     auto *box = new QVBoxLayout(GrB_Empresa);
     box->setContentsMargins(6, 2, 6, 4);
     box->setSpacing(2);
-    box->addLayout(titledRow(GrB_Empresa, {{QStringLiteral("01 - Nome"), Edi_Razao_Empresa, 3},
+    box->addLayout(titledRow({{QStringLiteral("01 - Nome"), Edi_Razao_Empresa, 3},
                                            {QStringLiteral("02 - Nº CPF"), Mae_NrReg_Emp, 1}}));
-    box->addLayout(titledRow(GrB_Empresa, {{QStringLiteral("03 - Propriedade"), Edit1, 3},
+    box->addLayout(titledRow({{QStringLiteral("03 - Propriedade"), Edit1, 3},
                                            {QStringLiteral("04 - Inscrição"), MaskEdit1, 1}}));
     return GrB_Empresa;
 }
@@ -166,20 +163,20 @@ QWidget *TFm_Fca::buildProdutorPage(int k)
     auto *v = new QVBoxLayout(page);
     v->setContentsMargins(6, 2, 6, 2);
     v->setSpacing(1);
-    v->addLayout(titledRow(page, {{QStringLiteral("01 - Tratamento"), p.tratamento, 2},
+    v->addLayout(titledRow({{QStringLiteral("01 - Tratamento"), p.tratamento, 2},
                                   {QStringLiteral("02 - CPF"), p.cpf, 2},
                                   {QStringLiteral("03 - C. Identidade"), p.identidade, 2},
                                   {QStringLiteral("04 - Uf - CI"), p.ufIdentidade, 1}}));
-    v->addLayout(titledRow(page, {{QStringLiteral("05 - Nome/Razão Social"), p.nome, 1}}));
-    v->addLayout(titledRow(page, {{QStringLiteral("06 - Tipo Log."), p.tipoLog, 1},
+    v->addLayout(titledRow({{QStringLiteral("05 - Nome/Razão Social"), p.nome, 1}}));
+    v->addLayout(titledRow({{QStringLiteral("06 - Tipo Log."), p.tipoLog, 1},
                                   {QStringLiteral("07 - Nome do Logradouro"), p.logradouro, 5},
                                   {QStringLiteral("08 - Nº Imóvel"), p.numero, 1}}));
-    v->addLayout(titledRow(page, {{QStringLiteral("09 - Complemento"), p.complemento, 1},
+    v->addLayout(titledRow({{QStringLiteral("09 - Complemento"), p.complemento, 1},
                                   {QStringLiteral("10 - Nome do Bairro"), p.bairro, 3}}));
-    v->addLayout(titledRow(page, {{QStringLiteral("11 - Nº CEP"), p.cep, 2},
+    v->addLayout(titledRow({{QStringLiteral("11 - Nº CEP"), p.cep, 2},
                                   {QStringLiteral("12 - Telefone"), p.telefone, 2},
                                   {QStringLiteral("13 - Nome do Distrito"), p.distrito, 4}}));
-    v->addLayout(titledRow(page, {{QStringLiteral("14 - Nome do Município"), p.municipio, 5},
+    v->addLayout(titledRow({{QStringLiteral("14 - Nome do Município"), p.municipio, 5},
                                   {QStringLiteral("15 - UF"), p.uf, 1}}));
     v->addStretch();
     return page;
