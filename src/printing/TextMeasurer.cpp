@@ -30,8 +30,9 @@ QFont FontMeasurer::qfont(const FontSpec &font)
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
     // The printed texts are Windows-1252, which these fonts cover: no fallback fonts
-    // need to be looked up.
-    f.setStyleStrategy(QFont::NoFontMerging);
+    // need to be looked up. Latin text is set glyph by glyph with plain advances, as the
+    // form has always been printed: no kerning, no ligatures, and no shaping to pay for.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     return f;
 }
 

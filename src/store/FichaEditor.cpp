@@ -29,6 +29,16 @@ void FichaEditor::afterRecordLine(int, const QString &) {}
 void FichaEditor::clearAfterFailedLoad() { LimpaCampos(); }
 void FichaEditor::LimpaCampos() { m_record.clear(); }
 
+void FichaEditor::setVisible(bool visible)
+{
+    // Sized before the dialog places itself over its parent.
+    if (visible && !m_sized) {
+        m_sized = true;
+        setFixedSize(sizeHint().expandedTo(m_minimumSize));
+    }
+    QDialog::setVisible(visible);
+}
+
 void FichaEditor::showEvent(QShowEvent *event)
 {
     // FormShow: the fields are filled before the window is first painted.

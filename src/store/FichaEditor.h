@@ -55,6 +55,7 @@ public:
 
     // Every way of closing (Fechar, close box, Esc) comes here: the close protocol.
     void done(int result) override;
+    void setVisible(bool visible) override;
 
 protected:
     void setRecordFields(widgets::TaggedFields fields);
@@ -66,11 +67,16 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     bool FormCloseQuery();
+    // The window gets a fixed size, at least `minimum`, when it is first shown: measuring
+    // every control is wasted on an editor that only prints.
+    void fixSizeWhenShown(QSize minimum) { m_minimumSize = minimum; }
 
 private:
     FormType m_type;
     RecordFile m_record;
     bool m_loaded = false;
+    bool m_sized = false;
+    QSize m_minimumSize;
     bool m_closing = false;
     QString m_setAside;
 };

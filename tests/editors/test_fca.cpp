@@ -250,6 +250,11 @@ void TestFca::windowTextsAndBuddies()
     QCOMPARE(titles.value(e->ed_nomeRazSocial), QString::fromUtf8("05 - Nome/Razão Social"));
     QCOMPARE(e->ed_nomeRazSocial->accessibleName(), QString::fromUtf8("05 - Nome/Razão Social"));
     QCOMPARE(e->ed_municipio_3->maxLength(), 50);
+    // Sized when first shown: fixed, and never smaller than its controls need.
+    e->show();
+    QCOMPARE(e->minimumSize(), e->maximumSize());
+    QVERIFY(e->width() >= 526 && e->height() >= 460);
+    QVERIFY(e->width() >= e->sizeHint().width() && e->height() >= e->sizeHint().height());
     delete e;
 }
 

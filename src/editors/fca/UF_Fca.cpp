@@ -119,7 +119,7 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     validation::bindCpfCheck(edm_cpf_3, m_funcoes);
 
     FormCreate();
-    setFixedSize(sizeHint().expandedTo(QSize(526, 460)));
+    fixSizeWhenShown(QSize(526, 460));
 }
 
 QWidget *TFm_Fca::buildHolder()
