@@ -5,7 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "printing/PrintRun.h"
+#include "printing/PdfJob.h"
 #include "store/Catalogue.h"
 #include "store/FichaEditor.h"
 #include "store/FormType.h"
@@ -16,6 +16,7 @@
 #include <QTextStream>
 
 #include <memory>
+
 
 namespace app {
 
@@ -121,10 +122,16 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
 
     editors::EditorFactory factory;
     editors::registerEditors(factory);
+    const QStringList layouts = factory.printLayouts(req.type->type);
+    if (layouts.isEmpty())
+        return fail(err, QStringLiteral("a impressão da %1 ainda não está disponível").arg(req.type->shortName));
+    // The print gets ready on its own thread while the form loads into its editor.
+    printing::PdfJob job(layouts, req.output, platform::ProgramFolder::settingsFile());
+
     validation::TFm_Funcoes funcoes;
     std::unique_ptr<store::FichaEditor> editor(factory.create(req.type->type, nullptr, funcoes));
-    if (!editor || editor->printLayouts().isEmpty())
-        return fail(err, QStringLiteral("a impressão da %1 ainda não está disponível").arg(req.type->shortName));
+    if (!editor)
+        return fail(err, QStringLiteral("a %1 não tem editor").arg(req.type->shortName));
     editor->setAttribute(Qt::WA_DeleteOnClose, false);
     editor->ArqLista = lista;
     editor->ArqFicha = ficha;
@@ -140,7 +147,7 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
 
     editor->preparePrintCopy();
     QString error;
-    const bool ok = printing::renderToPdf(editor->printLayouts(), editor->recordFields(), req.output, &error);
+    const bool ok = job.finish(editor->recordFields(), &error);
     editor->restoreAfterPrint();
     if (!ok)
         return fail(err, error);

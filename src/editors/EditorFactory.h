@@ -2,6 +2,8 @@
 
 #include "store/FormType.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <map>
 
@@ -22,14 +24,21 @@ class EditorFactory {
 public:
     using Creator = std::function<store::FichaEditor *(QWidget *parent, const validation::TFm_Funcoes &funcoes)>;
 
-    void add(store::FormType type, Creator creator);
+    // printLayouts: what the editor's printLayouts() gives, known before any editor exists
+    // so that a print can be prepared while its editor is built.
+    void add(store::FormType type, Creator creator, QStringList printLayouts = {});
     bool has(store::FormType type) const;
+    QStringList printLayouts(store::FormType type) const;
     // A new editor owned by parent, or nullptr when the type has none.
     store::FichaEditor *create(store::FormType type, QWidget *parent,
                                const validation::TFm_Funcoes &funcoes) const;
 
 private:
-    std::map<store::FormType, Creator> m_creators;
+    struct Entry {
+        Creator creator;
+        QStringList printLayouts;
+    };
+    std::map<store::FormType, Entry> m_entries;
 };
 
 // Registers every editor that exists.

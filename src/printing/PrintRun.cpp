@@ -1,6 +1,5 @@
 #include "printing/PrintRun.h"
 
-#include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
@@ -9,23 +8,16 @@
 #include "printing/FieldValues.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
-#include "printing/PdfDate.h"
+#include "printing/PdfJob.h"
 #include "printing/PrintProgress.h"
 #include "printing/ReportFactory.h"
 #include "printing/ReportOutput.h"
 #include "printing/TextMeasurer.h"
 #include "printing/UF_Margens.h"
 
-#include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace printing {
 
@@ -122,63 +114,8 @@ int copiesPreset(const QString &layoutName)
 bool renderToPdf(const QStringList &layoutNames, const widgets::TaggedFields &fields, const QString &pdfPath,
                  QString *error)
 {
-    auto failed = [error](const QString &message) {
-        if (error)
-            *error = message;
-        return false;
-    };
-    if (layoutNames.isEmpty())
-        return failed(QStringLiteral("Nenhum modelo de impressão indicado."));
-    try {
-        const FieldValues values(fields);
-        QList<LaidOut> jobs;
-        for (const QString &name : layoutNames)
-            jobs.append(layOut(name, values));
-
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-            writer.setResolution(1200);
-            writer.setTitle(jobs.first().title);
-            writer.setCreator(QCoreApplication::applicationName());
-            QPainter painter;
-            if (!painter.begin(&writer))
-                return failed(QStringLiteral("Não foi possível gerar o PDF."));
-            bool first = true;
-            for (const LaidOut &job : jobs) {
-                drawPages(painter, writer, job.pages, !first);
-                first = false;
-            }
-            if (!painter.end())
-                return failed(QStringLiteral("Não foi possível gerar o PDF."));
-        }
-        QByteArray pdf = buffer.data();
-        if (const auto epoch = platform::Clock::sourceDateEpoch())
-            pdf = setPdfCreationDate(pdf, *epoch);
-
-        // Written beside its place and then renamed, so a failure never leaves half a PDF
-        // under the asked name; an output file needs no wait for the disk.
-        const QFileInfo target(pdfPath);
-        QTemporaryFile file(target.absolutePath() + QStringLiteral("/.fichas-XXXXXX.pdf"));
-        if (!file.open()
-            || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                    | QFileDevice::ReadOther)
-            || file.write(pdf) != pdf.size() || !file.flush())
-            return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
-                              .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
-        QFile::remove(target.absoluteFilePath());
-        if (!file.rename(target.absoluteFilePath()))
-            return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
-                              .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
-        file.setAutoRemove(false);
-        return true;
-    } catch (const platform::RaisedError &e) {
-        return failed(e.message());
-    } catch (const std::exception &e) {
-        return failed(QString::fromLocal8Bit(e.what()));
-    }
+    PdfJob job(layoutNames, pdfPath, platform::ProgramFolder::settingsFile());
+    return job.finish(fields, error);
 }
 
 void showMarginsDialog(QWidget *editor)

@@ -36,18 +36,28 @@ QFont FontMeasurer::qfont(const FontSpec &font)
     return f;
 }
 
+QString FontMeasurer::key(const FontSpec &font)
+{
+    return font.face + QLatin1Char('/') + QString::number(font.pointSize)
+           + (font.bold ? QStringLiteral("/b") : QStringLiteral("/r"));
+}
+
 const QFontMetricsF &FontMeasurer::metrics(const FontSpec &font) const
 {
-    const QString key = font.face + QLatin1Char('/') + QString::number(font.pointSize) + (font.bold ? QStringLiteral("/b") : QStringLiteral("/r"));
-    auto it = m_metrics.find(key);
+    const QString k = key(font);
+    auto it = m_metrics.find(k);
     if (it == m_metrics.end())
-        it = m_metrics.insert(key, QFontMetricsF(qfont(font), m_device.get()));
+        it = m_metrics.insert(k, QFontMetricsF(qfont(font), m_device.get()));
     return *it;
 }
 
 double FontMeasurer::width(const FontSpec &font, const QString &text) const
 {
-    return metrics(font).horizontalAdvance(text) * kToMm;
+    const QString k = key(font) + QLatin1Char('\n') + text;
+    auto it = m_widths.constFind(k);
+    if (it == m_widths.constEnd())
+        it = m_widths.insert(k, metrics(font).horizontalAdvance(text) * kToMm);
+    return *it;
 }
 
 double FontMeasurer::lineHeight(const FontSpec &font) const { return metrics(font).height() * kToMm; }

@@ -21,7 +21,8 @@ public:
 };
 
 // Measures with the fonts the painter will draw with, on a fine unhinted grid, so a
-// printer and a PDF get the same line breaks.
+// printer and a PDF get the same line breaks. Like the fonts it opens, one measurer
+// belongs to one thread.
 class FontMeasurer final : public TextMeasurer {
 public:
     FontMeasurer();
@@ -35,8 +36,12 @@ public:
 private:
     const QFontMetricsF &metrics(const FontSpec &font) const;
 
+    static QString key(const FontSpec &font);
+
     std::unique_ptr<QImage> m_device;
     mutable QHash<QString, QFontMetricsF> m_metrics;   // by face, size and weight
+    // The same captions come back on every page and every print.
+    mutable QHash<QString, double> m_widths;            // by font key and text
 };
 
 } // namespace printing

@@ -4,6 +4,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "printing/PdfDate.h"
+#include "printing/PdfJob.h"
 #include "printing/PrintRun.h"
 
 #include <QPrinter>
@@ -84,6 +85,8 @@ private slots:
     void pdfHoldsTheFilledForm();
     void sameFormGivesSameBytes();
     void unknownLayoutFails();
+    void pdfJobTakesTheValuesAtFinish();
+    void unfinishedPdfJobWritesNothing();
     void creationDateKeepsCrossReferences_data();
     void creationDateKeepsCrossReferences();
 
@@ -213,6 +216,32 @@ void TestPrintRun::unknownLayoutFails()
     QVERIFY(!renderToPdf({QStringLiteral("TRl_Nenhum")}, fca.fields, out, &error));
     QVERIFY(error.contains(QStringLiteral("TRl_Nenhum")));
     QVERIFY(!QFile::exists(out));
+}
+
+void TestPrintRun::pdfJobTakesTheValuesAtFinish()
+{
+    REQUIRE_POPPLER();
+    FcaFields fca;
+    fca.setText(1, QStringLiteral("ANTES"));
+    const QString out = m_dir.filePath(QStringLiteral("job.pdf"));
+    PdfJob job({kLayoutFca}, out, platform::ProgramFolder::settingsFile());
+    // The form is still loading while the job gets ready.
+    fca.setText(1, QStringLiteral("DEPOIS"));
+    QString error;
+    QVERIFY2(job.finish(fca.fields, &error), qPrintable(error));
+    const QString text = pdfText(out);
+    QVERIFY(text.contains(QStringLiteral("DEPOIS")));
+    QVERIFY(!text.contains(QStringLiteral("ANTES")));
+    QVERIFY(!job.finish(fca.fields, &error));   // once only
+}
+
+void TestPrintRun::unfinishedPdfJobWritesNothing()
+{
+    const QString out = m_dir.filePath(QStringLiteral("never.pdf"));
+    { PdfJob job({kLayoutFca}, out, platform::ProgramFolder::settingsFile()); }
+    { PdfJob job({QStringLiteral("TRl_Nenhum")}, out, platform::ProgramFolder::settingsFile()); }
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral(".fichas-*")}, QDir::Files | QDir::Hidden).size(), 0);
 }
 
 void TestPrintRun::creationDateKeepsCrossReferences_data()

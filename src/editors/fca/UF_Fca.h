@@ -83,7 +83,8 @@ public:
     void Btn_MargensClick();
     void Btn_FecharClick();
 
-    QStringList printLayouts() const override;
+    QStringList printLayouts() const override { return printLayoutNames(); }
+    static QStringList printLayoutNames();
 
     // Tags in the order of the record file's lines.
     static const std::array<int, 49> &recordOrder();
