@@ -162,6 +162,33 @@ void appendPath(QByteArray &out, const QPainterPath &path, const QTransform *map
     closeIfLoop();
 }
 
+// A clip made of axis-aligned rectangles (a clip rect, the rects of a region) as `re`,
+// anything else as its path.
+void appendClip(QByteArray &out, const QPainterPath &path)
+{
+    const int count = path.elementCount();
+    bool rects = count > 0 && count % 5 == 0;
+    for (int i = 0; rects && i < count; i += 5) {
+        const QPainterPath::Element a = path.elementAt(i), b = path.elementAt(i + 1), c = path.elementAt(i + 2),
+                                    d = path.elementAt(i + 3), e = path.elementAt(i + 4);
+        rects = a.isMoveTo() && b.isLineTo() && c.isLineTo() && d.isLineTo() && e.isLineTo() && e.x == a.x && e.y == a.y
+            && ((a.y == b.y && b.x == c.x && c.y == d.y && d.x == a.x) || (a.x == b.x && b.y == c.y && c.x == d.x && d.y == a.y));
+    }
+    if (!rects) {
+        appendPath(out, path, nullptr);
+        return;
+    }
+    for (int i = 0; i < count; i += 5) {
+        const QPainterPath::Element a = path.elementAt(i), c = path.elementAt(i + 2);
+        const QRectF r = QRectF(QPointF(a.x, a.y), QPointF(c.x, c.y)).normalized();
+        for (const double v : {r.x(), r.y(), r.width(), r.height()}) {
+            appendNumber(out, v);
+            out += ' ';
+        }
+        out += "re\n";
+    }
+}
+
 QByteArray colorOperator(const QColor &color, bool stroke)
 {
     const QColor c = color.toRgb();
@@ -373,7 +400,7 @@ private:
 };
 
 PdfPaintEngine::PdfPaintEngine(PdfDocument &document)
-    // Everything else (gradients, patterns, composition modes, perspective) QPainter draws
+    // Everything else (gradients, patterns, composition modes, projective transforms) QPainter draws
     // into an image and hands over as one.
     : QPaintEngine(PrimitiveTransform | PixmapTransform | AlphaBlend | PainterPaths | Antialiasing | ConstantOpacity
                    | PaintOutsidePaintEvent),
@@ -561,7 +588,7 @@ bool PdfPaintEngine::beginDrawing()
                 m_gsBeforeClip = m_gs;
                 m_page += "q\n";
                 for (const QPainterPath &clip : m_clips) {
-                    appendPath(m_page, clip, nullptr);
+                    appendClip(m_page, clip);
                     m_page += clip.fillRule() == Qt::OddEvenFill ? "W* n\n" : "W n\n";
                 }
                 m_clipOpen = true;
