@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSet>
 #include <QRawFont>
 #include <QTextLayout>
 
@@ -231,12 +232,13 @@ QByteArray textString(const QString &text)
 
 QByteArray pdfDate(const QDateTime &when)
 {
+    auto two = [](int v) { return QByteArray::number(v).rightJustified(2, '0'); };
+    const QDate d = when.date();
+    const QTime t = when.time();
     const int offset = when.offsetFromUtc();
     const int minutes = std::abs(offset) / 60;
-    QByteArray out = "D:" + when.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
-    out += offset < 0 ? '-' : '+';
-    out += QByteArray::number(minutes / 60).rightJustified(2, '0') + '\'' + QByteArray::number(minutes % 60).rightJustified(2, '0') + '\'';
-    return out;
+    return "D:" + QByteArray::number(d.year()).rightJustified(4, '0') + two(d.month()) + two(d.day()) + two(t.hour()) + two(t.minute())
+        + two(t.second()) + (offset < 0 ? '-' : '+') + two(minutes / 60) + '\'' + two(minutes % 60) + '\'';
 }
 
 // zlib stream for /FlateDecode: qCompress puts the uncompressed length before it.
@@ -359,7 +361,7 @@ private:
 
     Face *faceFor(const QRawFont &raw);
     const QByteArray &resourceOf(Face &face);
-    void recordCharacters(Face &face, const QString &text, const QList<quint32> &glyphs, const QList<quint32> *only = nullptr);
+    void recordCharacters(Face &face, const QString &text, const QList<quint32> &glyphs, const QSet<quint32> *only = nullptr);
     bool drawPlainText(const QPointF &p, const QTextItem &ti, const QString &text, const QFont &font, double hscale);
     bool drawLaidOutText(const QPointF &p, const QTextItem &ti, const QString &text, const QFont &font, double hscale);
     void appendGlyphs(const Face &face, const quint32 *glyphs, const double *x, qsizetype count, double size, double hscale);
@@ -400,8 +402,8 @@ private:
 };
 
 PdfPaintEngine::PdfPaintEngine(PdfDocument &document)
-    // Everything else (gradients, patterns, composition modes, projective transforms) QPainter draws
-    // into an image and hands over as one.
+    // Everything else (gradients, patterns, composition modes, projective transforms)
+    // QPainter draws into an image and hands over as one.
     : QPaintEngine(PrimitiveTransform | PixmapTransform | AlphaBlend | PainterPaths | Antialiasing | ConstantOpacity
                    | PaintOutsidePaintEvent),
       m_document(document)
@@ -909,7 +911,7 @@ const QByteArray &PdfPaintEngine::resourceOf(Face &face)
 
 // Marks the glyphs drawn for `text` (one per code point) and remembers the character of
 // each for the ToUnicode map. With `only`, glyphs outside it are left alone.
-void PdfPaintEngine::recordCharacters(Face &face, const QString &text, const QList<quint32> &glyphs, const QList<quint32> *only)
+void PdfPaintEngine::recordCharacters(Face &face, const QString &text, const QList<quint32> &glyphs, const QSet<quint32> *only)
 {
     qsizetype k = 0;
     for (qsizetype i = 0; i < text.size() && k < glyphs.size(); ++i, ++k) {
@@ -1047,7 +1049,8 @@ bool PdfPaintEngine::drawLaidOutText(const QPointF &p, const QTextItem &ti, cons
         const QList<quint32> glyphs = runs[r].glyphIndexes();
         const QList<QPointF> positions = runs[r].positions();
         const qsizetype count = std::min(glyphs.size(), positions.size());
-        recordCharacters(face, text, raw.glyphIndexesForString(text), &glyphs);
+        const QSet<quint32> shown(glyphs.begin(), glyphs.end());
+        recordCharacters(face, text, raw.glyphIndexesForString(text), &shown);
         for (const quint32 g : glyphs)
             if (g < face.used.size())
                 face.used[g] = 1;
