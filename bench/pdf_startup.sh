@@ -4,7 +4,7 @@
 # one run, and prints both times and their ratio. Target: at most 1.5.
 #
 # Usage: bench/pdf_startup.sh [path/to/fichas]     (default: build/fichas)
-#        RUNS=N to change the number of timed runs (default 30).
+#        RUNS=N to change the number of timed runs of each (default 30).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -62,29 +62,26 @@ if [[ ! -s $work/out.pdf ]]; then
     exit 1
 fi
 
-# Mean wall time of N runs, in milliseconds (hyperfine when installed).
-mean_ms() {
-    if command -v hyperfine >/dev/null 2>&1; then
-        hyperfine --warmup 3 --runs "$runs" --style none --export-json "$work/h.json" "$*" >/dev/null
-        python3 -c "import json;print('%.1f' % (json.load(open('$work/h.json'))['results'][0]['mean']*1000))"
-        return
-    fi
-    "$@" >/dev/null 2>&1 || true   # warm the caches
-    "$@" >/dev/null 2>&1 || true
-    local start end
-    start=$(date +%s%N)
-    for ((i = 0; i < runs; i++)); do
-        "$@" >/dev/null 2>&1
-    done
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) -v n="$runs" 'BEGIN { printf "%.1f\n", ns / n / 1e6 }'
-}
-
-bare=$(mean_ms "$work/bare_start")
-pdf=$(mean_ms "$fichas" pdf FCA 7 "$work/out.pdf" --pasta "$pasta")
-ratio=$(awk -v a="$pdf" -v b="$bare" 'BEGIN { printf "%.2f\n", a / b }')
-
-echo "QApplication vazia (offscreen): ${bare} ms"
-echo "fichas pdf FCA:                 ${pdf} ms"
-echo "razão:                          ${ratio} (meta: até ${target})"
-awk -v r="$ratio" -v t="$target" 'BEGIN { exit !(r <= t) }'
+# The two commands take turns, run after run, so that a machine whose speed drifts (a
+# virtual machine, a laptop's governor) slows both alike; medians keep out the odd slow run.
+python3 - "$runs" "$target" "$work/bare_start" -- "$fichas" pdf FCA 7 "$work/out.pdf" --pasta "$pasta" <<'PY'
+import os, statistics, subprocess, sys, time
+runs, target = int(sys.argv[1]), float(sys.argv[2])
+sep = sys.argv.index('--')
+bare, pdf = sys.argv[3:sep], sys.argv[sep + 1:]
+def once(cmd):
+    start = time.perf_counter()
+    subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    return (time.perf_counter() - start) * 1000.0
+for _ in range(3):   # warm the caches
+    once(bare); once(pdf)
+times = {'bare': [], 'pdf': []}
+for _ in range(runs):
+    times['bare'].append(once(bare))
+    times['pdf'].append(once(pdf))
+b, p = statistics.median(times['bare']), statistics.median(times['pdf'])
+print("QApplication vazia (offscreen): %.1f ms (mediana de %d)" % (b, runs))
+print("fichas pdf FCA:                 %.1f ms (mediana de %d)" % (p, runs))
+print("razão:                          %.2f (meta: até %.1f)" % (p / b, target))
+sys.exit(0 if p / b <= target else 1)
+PY

@@ -5,7 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "printing/PdfJob.h"
+#include "printing/PrintRun.h"
 #include "store/Catalogue.h"
 #include "store/FichaEditor.h"
 #include "store/FormType.h"
@@ -16,7 +16,6 @@
 #include <QTextStream>
 
 #include <memory>
-
 
 namespace app {
 
@@ -122,16 +121,10 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
 
     editors::EditorFactory factory;
     editors::registerEditors(factory);
-    const QStringList layouts = factory.printLayouts(req.type->type);
-    if (layouts.isEmpty())
-        return fail(err, QStringLiteral("a impressão da %1 ainda não está disponível").arg(req.type->shortName));
-    // The print gets ready on its own thread while the form loads into its editor.
-    printing::PdfJob job(layouts, req.output, platform::ProgramFolder::settingsFile());
-
     validation::TFm_Funcoes funcoes;
     std::unique_ptr<store::FichaEditor> editor(factory.create(req.type->type, nullptr, funcoes));
-    if (!editor)
-        return fail(err, QStringLiteral("a %1 não tem editor").arg(req.type->shortName));
+    if (!editor || editor->printLayouts().isEmpty())
+        return fail(err, QStringLiteral("a impressão da %1 ainda não está disponível").arg(req.type->shortName));
     editor->setAttribute(Qt::WA_DeleteOnClose, false);
     editor->ArqLista = lista;
     editor->ArqFicha = ficha;
@@ -147,7 +140,7 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
 
     editor->preparePrintCopy();
     QString error;
-    const bool ok = job.finish(editor->recordFields(), &error);
+    const bool ok = printing::renderToPdf(editor->printLayouts(), editor->recordFields(), req.output, &error);
     editor->restoreAfterPrint();
     if (!ok)
         return fail(err, error);

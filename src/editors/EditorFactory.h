@@ -2,8 +2,6 @@
 
 #include "store/FormType.h"
 
-#include <QStringList>
-
 #include <functional>
 #include <map>
 
@@ -24,21 +22,14 @@ class EditorFactory {
 public:
     using Creator = std::function<store::FichaEditor *(QWidget *parent, const validation::TFm_Funcoes &funcoes)>;
 
-    // printLayouts: what the editor's printLayouts() gives, known before any editor exists
-    // so that a print can be prepared while its editor is built.
-    void add(store::FormType type, Creator creator, QStringList printLayouts = {});
+    void add(store::FormType type, Creator creator);
     bool has(store::FormType type) const;
-    QStringList printLayouts(store::FormType type) const;
     // A new editor owned by parent, or nullptr when the type has none.
     store::FichaEditor *create(store::FormType type, QWidget *parent,
                                const validation::TFm_Funcoes &funcoes) const;
 
 private:
-    struct Entry {
-        Creator creator;
-        QStringList printLayouts;
-    };
-    std::map<store::FormType, Entry> m_entries;
+    std::map<store::FormType, Creator> m_creators;
 };
 
 // Registers every editor that exists.

@@ -44,16 +44,3 @@ std::optional<QString> FieldValues::valueOf(int tag) const
 }
 
 } // namespace printing
-
-namespace printing {
-
-QHash<int, std::optional<QString>> FieldValues::snapshot() const
-{
-    QHash<int, std::optional<QString>> values;
-    for (const widgets::TaggedField &field : m_fields)
-        if (!values.contains(field.tag))
-            values.insert(field.tag, valueOf(field));
-    return values;
-}
-
-} // namespace printing

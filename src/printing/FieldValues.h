@@ -2,7 +2,6 @@
 
 #include "widgets/TaggedField.h"
 
-#include <QHash>
 #include <QStringList>
 
 #include <optional>
@@ -20,10 +19,6 @@ public:
 
     // One control's value by its kind; nothing for a kind that prints nothing.
     static std::optional<QString> valueOf(const widgets::TaggedField &field);
-
-    // The values of every Tag as they stand now, by the same rule as valueOf(tag), for a
-    // print that is made away from the controls (on another thread).
-    QHash<int, std::optional<QString>> snapshot() const;
 
 private:
     const widgets::TaggedFields &m_fields;

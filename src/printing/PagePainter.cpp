@@ -51,18 +51,30 @@ void PagePainter::draw(const LineOp &op)
     m_painter.drawLine(QLineF(toDevice(op.line.p1()), toDevice(op.line.p2())));
 }
 
+const PagePainter::DeviceFont &PagePainter::deviceFont(const FontSpec &spec)
+{
+    const auto key = std::make_tuple(spec.face, spec.pointSize, spec.bold);
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        const QFont font = FontMeasurer::qfont(spec);
+        it = m_fonts.emplace(key, DeviceFont{font, QFontMetricsF(font, m_painter.device()).ascent()}).first;
+    }
+    return it->second;
+}
+
 void PagePainter::draw(const TextLineOp &op)
 {
-    QFont font = FontMeasurer::qfont(op.font);
-    m_painter.setFont(font);
+    const DeviceFont &font = deviceFont(op.font);
+    m_painter.setFont(font.font);
     m_painter.setPen(op.font.grey ? QColor(Qt::gray) : QColor(Qt::black));
-    m_painter.save();
-    if (!op.clip.isEmpty())
+    if (!op.clip.isEmpty()) {
+        m_painter.save();
         m_painter.setClipRect(toDevice(op.clip));
-    const QFontMetricsF metrics(font, m_painter.device());
+    }
     const QPointF topLeft = toDevice(op.rect.topLeft());
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), op.text);
-    m_painter.restore();
+    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + font.ascent), op.text);
+    if (!op.clip.isEmpty())
+        m_painter.restore();
 }
 
 void PagePainter::draw(const ImageOp &op)

@@ -2,6 +2,11 @@
 
 #include "printing/LayoutEngine.h"
 
+#include <QFont>
+
+#include <map>
+#include <tuple>
+
 class QPainter;
 
 namespace printing {
@@ -25,9 +30,16 @@ private:
     void draw(const TextLineOp &op);
     void draw(const ImageOp &op);
 
+    struct DeviceFont {
+        QFont font;
+        double ascent;   // in device units
+    };
+    const DeviceFont &deviceFont(const FontSpec &spec);
+
     QPainter &m_painter;
     double m_sx;
     double m_sy;
+    std::map<std::tuple<QString, double, bool>, DeviceFont> m_fonts;   // by face, size and weight
 };
 
 } // namespace printing

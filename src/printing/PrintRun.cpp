@@ -1,5 +1,6 @@
 #include "printing/PrintRun.h"
 
+#include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
@@ -8,16 +9,20 @@
 #include "printing/FieldValues.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
-#include "printing/PdfJob.h"
+#include "printing/PdfDocument.h"
 #include "printing/PrintProgress.h"
 #include "printing/ReportFactory.h"
 #include "printing/ReportOutput.h"
 #include "printing/TextMeasurer.h"
 #include "printing/UF_Margens.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryFile>
 
 namespace printing {
 
@@ -114,8 +119,56 @@ int copiesPreset(const QString &layoutName)
 bool renderToPdf(const QStringList &layoutNames, const widgets::TaggedFields &fields, const QString &pdfPath,
                  QString *error)
 {
-    PdfJob job(layoutNames, pdfPath, platform::ProgramFolder::settingsFile());
-    return job.finish(fields, error);
+    auto failed = [error](const QString &message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    if (layoutNames.isEmpty())
+        return failed(QStringLiteral("Nenhum modelo de impressão indicado."));
+    try {
+        const FieldValues values(fields);
+        QList<LaidOut> jobs;
+        for (const QString &name : layoutNames)
+            jobs.append(layOut(name, values));
+
+        PdfDocument pdf(QPageSize(QPageSize::A4), 1200);
+        pdf.setTitle(jobs.first().title);
+        pdf.setCreator(QCoreApplication::applicationName());
+        pdf.setCreationDate(platform::Clock::now());
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return failed(QStringLiteral("Não foi possível gerar o PDF."));
+        bool first = true;
+        for (const LaidOut &job : jobs) {
+            drawPages(painter, pdf, [&pdf] { return pdf.newPage(); }, job.pages, !first);
+            first = false;
+        }
+        if (!painter.end() || pdf.data().isEmpty())
+            return failed(QStringLiteral("Não foi possível gerar o PDF."));
+        const QByteArray bytes = pdf.data();
+
+        // Written beside its place and then renamed, so a failure never leaves half a PDF
+        // under the asked name; an output file needs no wait for the disk.
+        const QFileInfo target(pdfPath);
+        QTemporaryFile file(target.absolutePath() + QStringLiteral("/.fichas-XXXXXX.pdf"));
+        if (!file.open()
+            || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                    | QFileDevice::ReadOther)
+            || file.write(bytes) != bytes.size() || !file.flush())
+            return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
+                              .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
+        QFile::remove(target.absoluteFilePath());
+        if (!file.rename(target.absoluteFilePath()))
+            return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
+                              .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
+        file.setAutoRemove(false);
+        return true;
+    } catch (const platform::RaisedError &e) {
+        return failed(e.message());
+    } catch (const std::exception &e) {
+        return failed(QString::fromLocal8Bit(e.what()));
+    }
 }
 
 void showMarginsDialog(QWidget *editor)

@@ -22,12 +22,8 @@ void registerLayoutSteps(const QString &layoutName, LayoutSteps steps)
 
 Layout createLayout(const QString &layoutName, const TagValues &values, const QString &settingsFile)
 {
-    return createLayout(LayoutLoader::load(layoutName), values, settingsFile);
-}
-
-Layout createLayout(Layout layout, const TagValues &values, const QString &settingsFile)
-{
-    const LayoutSteps steps = stepsByLayout().value(layout.name);
+    Layout layout = LayoutLoader::load(layoutName);
+    const LayoutSteps steps = stepsByLayout().value(layoutName);
     if (steps.beforeFill)
         steps.beforeFill(layout, values);
     tagFill(layout, values);

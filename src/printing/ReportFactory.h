@@ -19,7 +19,5 @@ void registerLayoutSteps(const QString &layoutName, LayoutSteps steps);
 // fill from the editor's values, the margins read anew from the settings file, its own
 // further steps. Raises platform::RaisedError when the layout cannot be loaded.
 Layout createLayout(const QString &layoutName, const TagValues &values, const QString &settingsFile);
-// The same from a layout already loaded as designed.
-Layout createLayout(Layout designed, const TagValues &values, const QString &settingsFile);
 
 } // namespace printing

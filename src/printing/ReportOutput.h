@@ -5,6 +5,7 @@
 #include <functional>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 namespace printing {
@@ -15,5 +16,9 @@ namespace printing {
 // Returns the number of pages drawn.
 int drawPages(QPainter &painter, QPagedPaintDevice &device, const QList<PageContent> &pages, bool newPageFirst,
               const std::function<bool(int)> &progress = {});
+
+// The same on any device that turns its pages with newPage.
+int drawPages(QPainter &painter, QPaintDevice &device, const std::function<bool()> &newPage,
+              const QList<PageContent> &pages, bool newPageFirst, const std::function<bool(int)> &progress = {});
 
 } // namespace printing

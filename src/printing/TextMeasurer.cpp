@@ -36,30 +36,24 @@ QFont FontMeasurer::qfont(const FontSpec &font)
     return f;
 }
 
-QString FontMeasurer::key(const FontSpec &font)
+FontMeasurer::Measured &FontMeasurer::measured(const FontSpec &font) const
 {
-    return font.face + QLatin1Char('/') + QString::number(font.pointSize)
-           + (font.bold ? QStringLiteral("/b") : QStringLiteral("/r"));
-}
-
-const QFontMetricsF &FontMeasurer::metrics(const FontSpec &font) const
-{
-    const QString k = key(font);
-    auto it = m_metrics.find(k);
-    if (it == m_metrics.end())
-        it = m_metrics.insert(k, QFontMetricsF(qfont(font), m_device.get()));
-    return *it;
+    const auto key = std::make_tuple(font.face, font.pointSize, font.bold);
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end())
+        it = m_fonts.emplace(key, Measured{QFontMetricsF(qfont(font), m_device.get()), {}}).first;
+    return it->second;
 }
 
 double FontMeasurer::width(const FontSpec &font, const QString &text) const
 {
-    const QString k = key(font) + QLatin1Char('\n') + text;
-    auto it = m_widths.constFind(k);
-    if (it == m_widths.constEnd())
-        it = m_widths.insert(k, metrics(font).horizontalAdvance(text) * kToMm);
+    Measured &m = measured(font);
+    auto it = m.widths.constFind(text);
+    if (it == m.widths.constEnd())
+        it = m.widths.insert(text, m.metrics.horizontalAdvance(text) * kToMm);
     return *it;
 }
 
-double FontMeasurer::lineHeight(const FontSpec &font) const { return metrics(font).height() * kToMm; }
+double FontMeasurer::lineHeight(const FontSpec &font) const { return measured(font).metrics.height() * kToMm; }
 
 } // namespace printing

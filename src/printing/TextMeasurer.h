@@ -6,7 +6,9 @@
 #include <QFontMetricsF>
 #include <QHash>
 
+#include <map>
 #include <memory>
+#include <tuple>
 
 class QImage;
 
@@ -34,14 +36,14 @@ public:
     static QFont qfont(const FontSpec &font);
 
 private:
-    const QFontMetricsF &metrics(const FontSpec &font) const;
-
-    static QString key(const FontSpec &font);
+    struct Measured {
+        QFontMetricsF metrics;
+        QHash<QString, double> widths;   // the same captions come back on every page and print
+    };
+    Measured &measured(const FontSpec &font) const;
 
     std::unique_ptr<QImage> m_device;
-    mutable QHash<QString, QFontMetricsF> m_metrics;   // by face, size and weight
-    // The same captions come back on every page and every print.
-    mutable QHash<QString, double> m_widths;            // by font key and text
+    mutable std::map<std::tuple<QString, double, bool>, Measured> m_fonts;   // by face, size and weight
 };
 
 } // namespace printing

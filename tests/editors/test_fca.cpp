@@ -1,7 +1,6 @@
 #include "MessageRecorder.h"
 #include "TestSupport.h"
 #include "app/UF_Principal.h"
-#include "editors/EditorFactory.h"
 #include "editors/fca/UF_Fca.h"
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
@@ -291,10 +290,6 @@ void TestFca::imprimirPresetsTwoCopies()
     QVERIFY(QFileInfo(m_dir->filePath("fca.pdf")).size() > 1000);
     QCOMPARE(e->Edi_Razao_Empresa->text(), QString("Produtor"));  // the editor keeps its values
     platform::PrintDialog::install(previous);
-    // `fichas pdf` prepares the same layouts before the editor exists.
-    editors::EditorFactory factory;
-    editors::registerEditors(factory);
-    QCOMPARE(factory.printLayouts(store::FormType::FCA), e->printLayouts());
     delete e;
 }
 

@@ -268,7 +268,7 @@ void TFm_Fca::FormCreate()
     Btn_LimparClick();
 }
 
-QStringList TFm_Fca::printLayoutNames() { return {printing::kLayoutFca}; }
+QStringList TFm_Fca::printLayouts() const { return {printing::kLayoutFca}; }
 
 void TFm_Fca::Btn_LimparClick() { LimpaCampos(); }
 

@@ -83,8 +83,7 @@ public:
     void Btn_MargensClick();
     void Btn_FecharClick();
 
-    QStringList printLayouts() const override { return printLayoutNames(); }
-    static QStringList printLayoutNames();
+    QStringList printLayouts() const override;
 
     // Tags in the order of the record file's lines.
     static const std::array<int, 49> &recordOrder();
