@@ -1,6 +1,8 @@
 #include "printing/PdfDocument.h"
 
-#include "printing/PdfFontProgram.h"
+#include "printing/PdfFonts.h"
+#include "printing/PdfObjectWriter.h"
+#include "printing/PdfSyntax.h"
 
 #include <QBitmap>
 #include <QGlyphRun>
@@ -10,17 +12,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QSet>
 #include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstring>
 
 namespace printing {
+
+using namespace pdf;
 
 namespace {
 
@@ -44,240 +45,7 @@ QSizeF pagePoints(const QPageSize &page)
 }
 
 // Fixed objects; the others are numbered as they are made.
-enum : int { kCatalog = 1, kPages = 2, kResources = 3, kInfo = 4, kFirstFree = 5 };
-
-// A PDF real: fixed point, no exponent, no trailing zeros. NaN and infinities, which would
-// make the file unreadable, are written as 0.
-void appendNumber(QByteArray &out, double v, int decimals = 3)
-{
-    static constexpr qint64 kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-    if (!std::isfinite(v))
-        v = 0;
-    v = std::clamp(v, -1e9, 1e9);
-    const qint64 scale = kScale[decimals];
-    qint64 n = std::llround(v * double(scale));
-    char buf[40];
-    char *p = buf;
-    if (n < 0) {
-        *p++ = '-';
-        n = -n;
-    }
-    p = std::to_chars(p, buf + sizeof buf, n / scale).ptr;
-    qint64 fraction = n % scale;
-    if (fraction) {
-        int digits = decimals;
-        while (fraction % 10 == 0) {
-            fraction /= 10;
-            --digits;
-        }
-        char tmp[8];
-        const int length = int(std::to_chars(tmp, tmp + sizeof tmp, fraction).ptr - tmp);
-        *p++ = '.';
-        for (int i = length; i < digits; ++i)
-            *p++ = '0';
-        std::memcpy(p, tmp, size_t(length));
-        p += length;
-    }
-    out.append(buf, p - buf);
-}
-
-void appendInt(QByteArray &out, qint64 v)
-{
-    char buf[24];
-    out.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr - buf);
-}
-
-QByteArray ref(int object)
-{
-    QByteArray out;
-    appendInt(out, object);
-    out += " 0 R";
-    return out;
-}
-
-void appendHex4(QByteArray &out, quint32 v)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    const char hex[4] = {digits[(v >> 12) & 15], digits[(v >> 8) & 15], digits[(v >> 4) & 15], digits[v & 15]};
-    out.append(hex, 4);
-}
-
-void appendMatrix(QByteArray &out, const QTransform &m)
-{
-    for (const double v : {m.m11(), m.m12(), m.m21(), m.m22()}) {
-        appendNumber(out, v, 6);
-        out += ' ';
-    }
-    appendNumber(out, m.dx());
-    out += ' ';
-    appendNumber(out, m.dy());
-}
-
-void appendPoint(QByteArray &out, QPointF p, const QTransform *map)
-{
-    if (map)
-        p = map->map(p);
-    appendNumber(out, p.x());
-    out += ' ';
-    appendNumber(out, p.y());
-    out += ' ';
-}
-
-// Subpaths that end where they start are closed, as Qt's stroker joins them instead of
-// putting caps on both ends.
-void appendPath(QByteArray &out, const QPainterPath &path, const QTransform *map)
-{
-    const int count = path.elementCount();
-    QPointF start;
-    QPointF last;
-    int inSubpath = 0;
-    auto closeIfLoop = [&] {
-        if (inSubpath > 1 && qFuzzyCompare(start.x() + 1, last.x() + 1) && qFuzzyCompare(start.y() + 1, last.y() + 1))
-            out += "h\n";
-    };
-    for (int i = 0; i < count; ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        if (e.isMoveTo()) {
-            closeIfLoop();
-            start = last = e;
-            inSubpath = 1;
-            appendPoint(out, e, map);
-            out += "m\n";
-        } else if (e.isCurveTo() && i + 2 < count) {
-            const QPainterPath::Element c2 = path.elementAt(i + 1);
-            const QPainterPath::Element end = path.elementAt(i + 2);
-            appendPoint(out, e, map);
-            appendPoint(out, c2, map);
-            appendPoint(out, end, map);
-            out += "c\n";
-            last = end;
-            ++inSubpath;
-            i += 2;
-        } else {
-            appendPoint(out, e, map);
-            out += "l\n";
-            last = e;
-            ++inSubpath;
-        }
-    }
-    closeIfLoop();
-}
-
-// A clip made of axis-aligned rectangles (a clip rect, the rects of a region) as `re`,
-// anything else as its path.
-void appendClip(QByteArray &out, const QPainterPath &path)
-{
-    const int count = path.elementCount();
-    bool rects = count > 0 && count % 5 == 0;
-    for (int i = 0; rects && i < count; i += 5) {
-        const QPainterPath::Element a = path.elementAt(i), b = path.elementAt(i + 1), c = path.elementAt(i + 2),
-                                    d = path.elementAt(i + 3), e = path.elementAt(i + 4);
-        rects = a.isMoveTo() && b.isLineTo() && c.isLineTo() && d.isLineTo() && e.isLineTo() && e.x == a.x && e.y == a.y
-            && ((a.y == b.y && b.x == c.x && c.y == d.y && d.x == a.x) || (a.x == b.x && b.y == c.y && c.x == d.x && d.y == a.y));
-    }
-    if (!rects) {
-        appendPath(out, path, nullptr);
-        return;
-    }
-    for (int i = 0; i < count; i += 5) {
-        const QPainterPath::Element a = path.elementAt(i), c = path.elementAt(i + 2);
-        const QRectF r = QRectF(QPointF(a.x, a.y), QPointF(c.x, c.y)).normalized();
-        for (const double v : {r.x(), r.y(), r.width(), r.height()}) {
-            appendNumber(out, v);
-            out += ' ';
-        }
-        out += "re\n";
-    }
-}
-
-QByteArray colorOperator(const QColor &color, bool stroke)
-{
-    const QColor c = color.toRgb();
-    QByteArray out;
-    if (c.red() == c.green() && c.green() == c.blue()) {
-        appendNumber(out, c.red() / 255.0);
-        out += stroke ? " G" : " g";
-    } else {
-        appendNumber(out, c.red() / 255.0);
-        out += ' ';
-        appendNumber(out, c.green() / 255.0);
-        out += ' ';
-        appendNumber(out, c.blue() / 255.0);
-        out += stroke ? " RG" : " rg";
-    }
-    return out;
-}
-
-// Plain ASCII as a literal string; anything else as UTF-16BE with a byte order mark.
-QByteArray textString(const QString &text)
-{
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() < 127; });
-    QByteArray out;
-    if (ascii) {
-        out += '(';
-        for (const QChar c : text) {
-            if (c == u'(' || c == u')' || c == u'\\')
-                out += '\\';
-            out += char(c.unicode());
-        }
-        out += ')';
-        return out;
-    }
-    out += "<FEFF";
-    for (const QChar c : text)
-        appendHex4(out, c.unicode());
-    out += '>';
-    return out;
-}
-
-QByteArray pdfDate(const QDateTime &when)
-{
-    auto two = [](int v) { return QByteArray::number(v).rightJustified(2, '0'); };
-    const QDate d = when.date();
-    const QTime t = when.time();
-    const int offset = when.offsetFromUtc();
-    const int minutes = std::abs(offset) / 60;
-    return "D:" + QByteArray::number(d.year()).rightJustified(4, '0') + two(d.month()) + two(d.day()) + two(t.hour()) + two(t.minute())
-        + two(t.second()) + (offset < 0 ? '-' : '+') + two(minutes / 60) + '\'' + two(minutes % 60) + '\'';
-}
-
-// zlib stream for /FlateDecode: qCompress puts the uncompressed length before it.
-QByteArray deflate(const QByteArray &data) { return qCompress(data, 1).mid(4); }
-
-// The PDF name of a face without a usable PostScript name: family and style, no blanks.
-QByteArray fallbackFontName(const QString &family, const QString &style)
-{
-    QByteArray out;
-    for (const QChar c : family + style) {
-        const ushort u = c.unicode();
-        if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '-' || u == '_')
-            out += char(u);
-    }
-    return out.isEmpty() ? QByteArray("Font") : out;
-}
-
-// Six capitals that depend only on the font and the glyphs in its subset, so the same
-// drawing gives the same name and different subsets of one face get different names.
-QByteArray subsetTag(const QByteArray &name, const std::vector<quint32> &glyphs)
-{
-    quint64 hash = 1469598103934665603ull;
-    auto mix = [&hash](uchar b) {
-        hash ^= b;
-        hash *= 1099511628211ull;
-    };
-    for (const char c : name)
-        mix(uchar(c));
-    for (const quint32 g : glyphs) {
-        mix(uchar(g >> 8));
-        mix(uchar(g));
-    }
-    QByteArray tag;
-    for (int i = 0; i < 6; ++i) {
-        tag += char('A' + hash % 26);
-        hash /= 26;
-    }
-    return tag;
-}
+enum : int { kCatalog = 1, kPages = 2, kResources = 3, kInfo = 4, kFixedObjects = 4 };
 
 } // namespace
 
@@ -319,28 +87,6 @@ private:
         QByteArray alpha = "1 1";    // fill and stroke alpha; the page starts opaque
     };
 
-    struct Face {
-        explicit Face(const QRawFont &raw)
-            : program(raw), name(fallbackFontName(raw.familyName(), raw.styleName()))
-        {
-            if (!program.postScriptName().isEmpty())
-                name = program.postScriptName().toLatin1();
-            unicode.assign(size_t(program.glyphCount()), 0);
-            used.assign(size_t(program.glyphCount()), 0);
-        }
-        PdfFontProgram program;
-        QByteArray name;
-        std::vector<char32_t> unicode;   // by glyph id: the character first drawn with it
-        std::vector<char> used;
-        QByteArray resource;              // "/F1"…, set when first drawn
-        int object = 0;
-    };
-
-    int newObject();
-    void beginObject(int object);
-    void writeObject(int object, const QByteArray &body);
-    void writeStream(int object, const QByteArray &entries, const QByteArray &data);
-
     void startPage();
     void finishPage();
     bool beginDrawing();
@@ -359,19 +105,13 @@ private:
     template<typename Geometry>
     void paint(Geometry &&geometry, bool fill, bool evenOdd, bool stroke);
 
-    Face *faceFor(const QRawFont &raw);
-    const QByteArray &resourceOf(Face &face);
-    void recordCharacters(Face &face, const QString &text, const QList<quint32> &glyphs, const QSet<quint32> *only = nullptr);
     bool drawPlainText(const QPointF &p, const QTextItem &ti, const QString &text, const QFont &font, double hscale);
     bool drawLaidOutText(const QPointF &p, const QTextItem &ti, const QString &text, const QFont &font, double hscale);
-    void appendGlyphs(const Face &face, const quint32 *glyphs, const double *x, qsizetype count, double size, double hscale);
     QByteArray imageResource(const QImage &image);
-    void writeFont(const Face &face);
-    void writeTrailer();
+    void writeDocumentObjects();
 
     PdfDocument &m_document;
-    QByteArray m_out;
-    std::vector<qint64> m_offsets;   // by object number; -1 until written
+    PdfObjectWriter m_writer;
     std::vector<int> m_pageObjects;
     QByteArray m_data;
     double m_pageWidth = 0;
@@ -391,10 +131,7 @@ private:
     bool m_clipEnabled = false;
     std::vector<QPainterPath> m_clips;   // in device coordinates, all of them apply
 
-    std::vector<std::unique_ptr<Face>> m_faces;
-    QHash<QRawFont, Face *> m_faceByRawFont;
-    QHash<QByteArray, Face *> m_faceByKey;
-    int m_fontCount = 0;
+    PdfFonts m_fonts;
     QHash<QByteArray, QByteArray> m_imageByContent;
     std::vector<std::pair<QByteArray, int>> m_images;
     QHash<QByteArray, QByteArray> m_extGStateByAlpha;
@@ -415,14 +152,10 @@ bool PdfPaintEngine::begin(QPaintDevice *)
     const QSizeF points = pagePoints(m_document.m_pageSize);
     m_pageWidth = points.width();
     m_pageHeight = points.height();
-    m_out = QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
-    m_offsets.assign(kFirstFree, -1);
+    m_writer = PdfObjectWriter(kFixedObjects);
     m_pageObjects.clear();
     m_data.clear();
-    m_faces.clear();
-    m_faceByRawFont.clear();
-    m_faceByKey.clear();
-    m_fontCount = 0;
+    m_fonts.clear();
     m_imageByContent.clear();
     m_images.clear();
     m_extGStateByAlpha.clear();
@@ -440,15 +173,10 @@ bool PdfPaintEngine::begin(QPaintDevice *)
 bool PdfPaintEngine::end()
 {
     finishPage();
-    for (const auto &face : m_faces)
-        if (face->object)
-            writeFont(*face);
-    writeTrailer();
-    m_data = std::move(m_out);
-    m_out = QByteArray();
-    m_faces.clear();
-    m_faceByRawFont.clear();
-    m_faceByKey.clear();
+    m_fonts.write(m_writer);
+    writeDocumentObjects();
+    m_data = m_writer.finish(kCatalog, kInfo);
+    m_fonts.clear();
     m_imageByContent.clear();
     m_page = QByteArray();
     return true;
@@ -459,40 +187,6 @@ bool PdfPaintEngine::newPage()
     finishPage();
     startPage();
     return true;
-}
-
-int PdfPaintEngine::newObject()
-{
-    m_offsets.push_back(-1);
-    return int(m_offsets.size() - 1);
-}
-
-void PdfPaintEngine::beginObject(int object)
-{
-    m_offsets[size_t(object)] = m_out.size();
-    appendInt(m_out, object);
-    m_out += " 0 obj\n";
-}
-
-void PdfPaintEngine::writeObject(int object, const QByteArray &body)
-{
-    beginObject(object);
-    m_out += body;
-    m_out += "\nendobj\n";
-}
-
-void PdfPaintEngine::writeStream(int object, const QByteArray &entries, const QByteArray &data)
-{
-    const QByteArray packed = data.isEmpty() ? data : deflate(data);
-    beginObject(object);
-    m_out += "<< /Length ";
-    appendInt(m_out, packed.size());
-    if (!data.isEmpty())
-        m_out += " /Filter /FlateDecode";
-    m_out += entries;
-    m_out += " >>\nstream\n";
-    m_out += packed;
-    m_out += "\nendstream\nendobj\n";
 }
 
 void PdfPaintEngine::startPage()
@@ -511,15 +205,15 @@ void PdfPaintEngine::startPage()
 void PdfPaintEngine::finishPage()
 {
     closeClip();
-    const int contents = newObject();
-    writeStream(contents, QByteArray(), m_page);
-    const int page = newObject();
+    const int contents = m_writer.newObject();
+    m_writer.writeStream(contents, QByteArray(), m_page);
+    const int page = m_writer.newObject();
     QByteArray body = "<< /Type /Page /Parent " + ref(kPages) + " /MediaBox [0 0 ";
     appendNumber(body, m_pageWidth);
     body += ' ';
     appendNumber(body, m_pageHeight);
     body += "] /Resources " + ref(kResources) + " /Contents " + ref(contents) + " >>";
-    writeObject(page, body);
+    m_writer.writeObject(page, body);
     m_pageObjects.push_back(page);
 }
 
@@ -871,62 +565,16 @@ QByteArray PdfPaintEngine::imageResource(const QImage &image)
     QByteArray size = " /Width " + QByteArray::number(w) + " /Height " + QByteArray::number(h) + " /BitsPerComponent 8";
     QByteArray entries = " /Type /XObject /Subtype /Image" + size + (gray ? " /ColorSpace /DeviceGray" : " /ColorSpace /DeviceRGB");
     if (translucent) {
-        const int mask = newObject();
-        writeStream(mask, " /Type /XObject /Subtype /Image" + size + " /ColorSpace /DeviceGray", alpha);
+        const int mask = m_writer.newObject();
+        m_writer.writeStream(mask, " /Type /XObject /Subtype /Image" + size + " /ColorSpace /DeviceGray", alpha);
         entries += " /SMask " + ref(mask);
     }
-    const int object = newObject();
-    writeStream(object, entries, rgb);
+    const int object = m_writer.newObject();
+    m_writer.writeStream(object, entries, rgb);
     const QByteArray name = "/Im" + QByteArray::number(m_images.size() + 1);
     m_images.emplace_back(name, object);
     m_imageByContent.insert(key, name);
     return name;
-}
-
-PdfPaintEngine::Face *PdfPaintEngine::faceFor(const QRawFont &raw)
-{
-    const auto known = m_faceByRawFont.constFind(raw);
-    if (known != m_faceByRawFont.constEnd())
-        return *known;
-    // Qt has an engine per size; the PDF has one font per face.
-    const QByteArray key = raw.familyName().toUtf8() + '\n' + raw.styleName().toUtf8() + '\n' + QByteArray::number(raw.weight())
-        + '\n' + QByteArray::number(int(raw.style())) + '\n' + raw.fontTable("head");
-    Face *&face = m_faceByKey[key];
-    if (!face) {
-        m_faces.push_back(std::make_unique<Face>(raw));
-        face = m_faces.back().get();
-    }
-    m_faceByRawFont.insert(raw, face);
-    return face;
-}
-
-const QByteArray &PdfPaintEngine::resourceOf(Face &face)
-{
-    if (!face.object) {
-        face.object = newObject();
-        face.resource = "/F" + QByteArray::number(++m_fontCount);
-    }
-    return face.resource;
-}
-
-// Marks the glyphs drawn for `text` (one per code point) and remembers the character of
-// each for the ToUnicode map. With `only`, glyphs outside it are left alone.
-void PdfPaintEngine::recordCharacters(Face &face, const QString &text, const QList<quint32> &glyphs, const QSet<quint32> *only)
-{
-    qsizetype k = 0;
-    for (qsizetype i = 0; i < text.size() && k < glyphs.size(); ++i, ++k) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
-        const quint32 g = glyphs[k];
-        if (g >= face.unicode.size() || (only && !only->contains(g)))
-            continue;
-        face.used[g] = 1;
-        if (g != 0 && face.unicode[g] == 0)
-            face.unicode[g] = c;
-    }
 }
 
 void PdfPaintEngine::drawTextItem(const QPointF &p, const QTextItem &textItem)
@@ -943,37 +591,6 @@ void PdfPaintEngine::drawTextItem(const QPointF &p, const QTextItem &textItem)
     QPaintEngine::drawTextItem(p, textItem);
 }
 
-// Writes glyphs whose pen positions along the baseline, in dots from the first one, are
-// `x`. The /W widths advance from one to the next; Qt's advances are those widths cut to
-// 1/64 dot (and at a pixel size Qt may have rounded), so wherever the two drift apart by
-// more than a tenth of a dot a correction puts the glyph back where Qt has it.
-void PdfPaintEngine::appendGlyphs(const Face &face, const quint32 *glyphs, const double *x, qsizetype count, double size, double hscale)
-{
-    const double toDots = size * hscale / face.program.unitsPerEm();
-    QByteArray shown = "<";
-    bool corrected = false;
-    double at = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        const double drift = at - x[i];
-        if (i > 0 && std::abs(drift) > 0.1) {
-            // TJ moves back by the number, in thousandths of the (scaled) font size.
-            shown += "> ";
-            appendNumber(shown, drift * 1000 / (size * hscale));
-            shown += " <";
-            at = x[i];
-            corrected = true;
-        }
-        const quint32 g = glyphs[i] < quint32(face.program.glyphCount()) ? glyphs[i] : 0;
-        appendHex4(shown, g);
-        at += face.program.advance(g) * toDots;
-    }
-    shown += '>';
-    if (corrected)
-        m_page += '[' + shown + "] TJ";
-    else
-        m_page += shown + " Tj";
-}
-
 // Text as our forms draw it: one font, glyphs straight from the cmap, each advancing by its
 // own width.
 bool PdfPaintEngine::drawPlainText(const QPointF &p, const QTextItem &ti, const QString &text, const QFont &font, double hscale)
@@ -981,7 +598,7 @@ bool PdfPaintEngine::drawPlainText(const QPointF &p, const QTextItem &ti, const 
     if (ti.renderFlags() & QTextItem::RightToLeft)
         return false;
     const QRawFont raw = QRawFont::fromFont(font);
-    Face *face = raw.isValid() ? faceFor(raw) : nullptr;
+    PdfFonts::Face *face = raw.isValid() ? m_fonts.faceFor(raw) : nullptr;
     const double size = raw.isValid() ? raw.pixelSize() : 0;
     if (!face || !face->program.isValid() || size <= 0)
         return false;
@@ -1000,15 +617,15 @@ bool PdfPaintEngine::drawPlainText(const QPointF &p, const QTextItem &ti, const 
     if (advances.size() != glyphs.size() || std::abs(end - ti.width()) > 0.01)
         return false;
 
-    recordCharacters(*face, text, glyphs);
+    face->recordCharacters(text, glyphs);
     setFill(m_pen.color());
     setAlpha(penAlpha(), 1.0);
-    m_page += "BT " + resourceOf(*face) + ' ';
+    m_page += "BT " + m_fonts.resourceOf(*face, m_writer) + ' ';
     appendNumber(m_page, size);
     m_page += " Tf ";
     appendMatrix(m_page, QTransform(hscale, 0, 0, -1, p.x(), p.y()) * m_transform);
     m_page += " Tm ";
-    appendGlyphs(*face, glyphs.constData(), x.data(), glyphs.size(), size, hscale);
+    appendGlyphs(m_page, *face, glyphs.constData(), x.data(), glyphs.size(), size, hscale);
     m_page += " ET\n";
     return true;
 }
@@ -1031,9 +648,9 @@ bool PdfPaintEngine::drawLaidOutText(const QPointF &p, const QTextItem &ti, cons
     if (!line.isValid())
         return false;
     const QList<QGlyphRun> runs = layout.glyphRuns();
-    std::vector<Face *> faces;
+    std::vector<PdfFonts::Face *> faces;
     for (const QGlyphRun &run : runs) {
-        Face *face = faceFor(run.rawFont());
+        PdfFonts::Face *face = m_fonts.faceFor(run.rawFont());
         if (!face->program.isValid() || run.rawFont().pixelSize() <= 0)
             return false;
         faces.push_back(face);
@@ -1043,19 +660,19 @@ bool PdfPaintEngine::drawLaidOutText(const QPointF &p, const QTextItem &ti, cons
     setAlpha(penAlpha(), 1.0);
     const double baseline = line.ascent();
     for (qsizetype r = 0; r < runs.size(); ++r) {
-        Face &face = *faces[size_t(r)];
+        PdfFonts::Face &face = *faces[size_t(r)];
         const QRawFont raw = runs[r].rawFont();
         const double size = raw.pixelSize();
         const QList<quint32> glyphs = runs[r].glyphIndexes();
         const QList<QPointF> positions = runs[r].positions();
         const qsizetype count = std::min(glyphs.size(), positions.size());
         const QSet<quint32> shown(glyphs.begin(), glyphs.end());
-        recordCharacters(face, text, raw.glyphIndexesForString(text), &shown);
+        face.recordCharacters(text, raw.glyphIndexesForString(text), &shown);
         for (const quint32 g : glyphs)
             if (g < face.used.size())
                 face.used[g] = 1;
 
-        m_page += "BT " + resourceOf(face) + ' ';
+        m_page += "BT " + m_fonts.resourceOf(face, m_writer) + ' ';
         appendNumber(m_page, size);
         m_page += " Tf\n";
         // One piece per stretch of glyphs on the same baseline.
@@ -1069,7 +686,7 @@ bool PdfPaintEngine::drawLaidOutText(const QPointF &p, const QTextItem &ti, cons
                 x.push_back(positions[k].x() - positions[i].x());
             appendMatrix(m_page, QTransform(hscale, 0, 0, -1, p.x() + positions[i].x(), p.y() + positions[i].y() - baseline) * m_transform);
             m_page += " Tm ";
-            appendGlyphs(face, glyphs.constData() + i, x.data(), j - i, size, hscale);
+            appendGlyphs(m_page, face, glyphs.constData() + i, x.data(), j - i, size, hscale);
             m_page += '\n';
             i = j;
         }
@@ -1078,114 +695,11 @@ bool PdfPaintEngine::drawLaidOutText(const QPointF &p, const QTextItem &ti, cons
     return true;
 }
 
-void PdfPaintEngine::writeFont(const Face &face)
-{
-    const PdfFontProgram &program = face.program;
-    std::vector<quint32> glyphs;
-    for (size_t g = 0; g < face.used.size(); ++g)
-        if (face.used[g])
-            glyphs.push_back(quint32(g));
-    const QByteArray baseFont = '/' + subsetTag(face.name, glyphs) + '+' + face.name;
-    const double toThousandths = 1000.0 / program.unitsPerEm();
-
-    const QByteArray fontProgram = program.subset(glyphs);
-    const int fontFile = newObject();
-    writeStream(fontFile, " /Length1 " + QByteArray::number(fontProgram.size()), fontProgram);
-
-    QByteArray descriptor = "<< /Type /FontDescriptor /FontName " + baseFont + " /Flags ";
-    appendInt(descriptor, 32 + (program.isFixedPitch() ? 1 : 0) + (program.italicAngle() != 0 ? 64 : 0));
-    descriptor += " /FontBBox [";
-    const QRect box = program.boundingBox();
-    for (const int v : {box.left(), box.top(), box.right(), box.bottom()}) {
-        appendNumber(descriptor, v * toThousandths, 0);
-        descriptor += ' ';
-    }
-    descriptor += "] /ItalicAngle ";
-    appendNumber(descriptor, program.italicAngle(), 2);
-    descriptor += " /Ascent ";
-    appendNumber(descriptor, program.ascent() * toThousandths, 0);
-    descriptor += " /Descent ";
-    appendNumber(descriptor, program.descent() * toThousandths, 0);
-    descriptor += " /CapHeight ";
-    appendNumber(descriptor, program.capHeight() * toThousandths, 0);
-    descriptor += " /StemV ";
-    // No table has it; this is the usual estimate from the weight.
-    appendInt(descriptor, 50 + qRound(std::pow(program.weightClass() / 65.0, 2)));
-    descriptor += " /FontFile2 " + ref(fontFile) + " >>";
-    const int descriptorObject = newObject();
-    writeObject(descriptorObject, descriptor);
-
-    // Widths to the thousandth of a unit, so that long texts do not drift from Qt's layout.
-    QByteArray widths = "[";
-    for (size_t i = 0; i < glyphs.size();) {
-        appendInt(widths, glyphs[i]);
-        widths += " [";
-        size_t j = i;
-        do {
-            if (j > i)
-                widths += ' ';
-            appendNumber(widths, program.advance(glyphs[j]) * toThousandths);
-            ++j;
-        } while (j < glyphs.size() && glyphs[j] == glyphs[j - 1] + 1);
-        widths += "] ";
-        i = j;
-    }
-    widths += ']';
-    const int cidFont = newObject();
-    writeObject(cidFont, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + baseFont
-                             + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor "
-                             + ref(descriptorObject) + " /CIDToGIDMap /Identity /W " + widths + " >>");
-
-    QByteArray pairs;
-    int pairCount = 0;
-    QByteArray cmap = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
-                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
-                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
-                      "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
-    auto flush = [&] {
-        if (!pairCount)
-            return;
-        appendInt(cmap, pairCount);
-        cmap += " beginbfchar\n" + pairs + "endbfchar\n";
-        pairs.clear();
-        pairCount = 0;
-    };
-    for (const quint32 g : glyphs) {
-        const char32_t c = face.unicode[g];
-        if (!c)
-            continue;
-        pairs += '<';
-        appendHex4(pairs, g);
-        pairs += "> <";
-        if (QChar::requiresSurrogates(c)) {
-            appendHex4(pairs, QChar::highSurrogate(c));
-            appendHex4(pairs, QChar::lowSurrogate(c));
-        } else {
-            appendHex4(pairs, c);
-        }
-        pairs += ">\n";
-        if (++pairCount == 100)   // the most one bfchar block may hold
-            flush();
-    }
-    flush();
-    cmap += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
-    const int toUnicode = newObject();
-    writeStream(toUnicode, QByteArray(), cmap);
-
-    writeObject(face.object, "<< /Type /Font /Subtype /Type0 /BaseFont " + baseFont + " /Encoding /Identity-H /DescendantFonts ["
-                                 + ref(cidFont) + "] /ToUnicode " + ref(toUnicode) + " >>");
-}
-
-void PdfPaintEngine::writeTrailer()
+// The objects numbered in advance: resources, page tree, catalog and information.
+void PdfPaintEngine::writeDocumentObjects()
 {
     QByteArray resources = "<< /ProcSet [/PDF /Text /ImageB /ImageC]";
-    if (m_fontCount) {
-        resources += " /Font <<";
-        for (const auto &face : m_faces)
-            if (face->object)
-                resources += ' ' + face->resource + ' ' + ref(face->object);
-        resources += " >>";
-    }
+    resources += m_fonts.resourceEntry();
     if (!m_images.empty()) {
         resources += " /XObject <<";
         for (const auto &[name, object] : m_images)
@@ -1199,13 +713,13 @@ void PdfPaintEngine::writeTrailer()
         resources += " >>";
     }
     resources += " >>";
-    writeObject(kResources, resources);
+    m_writer.writeObject(kResources, resources);
 
     QByteArray kids;
     for (const int page : m_pageObjects)
         kids += (kids.isEmpty() ? "" : " ") + ref(page);
-    writeObject(kPages, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(m_pageObjects.size()) + " >>");
-    writeObject(kCatalog, "<< /Type /Catalog /Pages " + ref(kPages) + " >>");
+    m_writer.writeObject(kPages, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(m_pageObjects.size()) + " >>");
+    m_writer.writeObject(kCatalog, "<< /Type /Catalog /Pages " + ref(kPages) + " >>");
 
     QByteArray info = "<<";
     if (!m_document.m_title.isEmpty())
@@ -1213,23 +727,9 @@ void PdfPaintEngine::writeTrailer()
     if (!m_document.m_creator.isEmpty())
         info += " /Creator " + textString(m_document.m_creator);
     if (m_document.m_creationDate.isValid())
-        info += " /CreationDate (" + pdfDate(m_document.m_creationDate) + ')';
+        info += " /CreationDate (" + pdf::date(m_document.m_creationDate) + ')';
     info += " >>";
-    writeObject(kInfo, info);
-
-    const qint64 xref = m_out.size();
-    m_out += "xref\n0 ";
-    appendInt(m_out, qint64(m_offsets.size()));
-    m_out += "\n0000000000 65535 f \n";
-    for (size_t i = 1; i < m_offsets.size(); ++i) {
-        Q_ASSERT(m_offsets[i] >= 0);
-        m_out += QByteArray::number(std::max<qint64>(m_offsets[i], 0)).rightJustified(10, '0') + " 00000 n \n";
-    }
-    m_out += "trailer\n<< /Size ";
-    appendInt(m_out, qint64(m_offsets.size()));
-    m_out += " /Root " + ref(kCatalog) + " /Info " + ref(kInfo) + " >>\nstartxref\n";
-    appendInt(m_out, xref);
-    m_out += "\n%%EOF\n";
+    m_writer.writeObject(kInfo, info);
 }
 
 PdfDocument::PdfDocument(const QPageSize &pageSize, int resolution)
