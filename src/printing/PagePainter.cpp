@@ -51,12 +51,12 @@ void PagePainter::draw(const LineOp &op)
     m_painter.drawLine(QLineF(toDevice(op.line.p1()), toDevice(op.line.p2())));
 }
 
-const PagePainter::DeviceFont &PagePainter::deviceFont(const FontSpec &spec)
+const PagePainter::DeviceFont &PagePainter::deviceFont(const FontSpec &layoutFont)
 {
-    const auto key = std::make_tuple(spec.face, spec.pointSize, spec.bold);
+    const auto key = std::make_tuple(layoutFont.face, layoutFont.pointSize, layoutFont.bold);
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
-        const QFont font = FontMeasurer::qfont(spec);
+        const QFont font = FontMeasurer::qfont(layoutFont);
         it = m_fonts.emplace(key, DeviceFont{font, QFontMetricsF(font, m_painter.device()).ascent()}).first;
     }
     return it->second;

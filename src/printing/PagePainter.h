@@ -34,7 +34,7 @@ private:
         QFont font;
         double ascent;   // in device units
     };
-    const DeviceFont &deviceFont(const FontSpec &spec);
+    const DeviceFont &deviceFont(const FontSpec &layoutFont);
 
     QPainter &m_painter;
     double m_sx;
