@@ -38,9 +38,6 @@ public:
 
     QPaintEngine *paintEngine() const override;
 
-    QPageSize pageSize() const { return m_pageSize; }
-    int resolution() const { return m_resolution; }
-
 protected:
     int metric(PaintDeviceMetric metric) const override;
 
