@@ -62,22 +62,32 @@ void type(QWidget *field, const QString &text)
     }
 }
 
+// A field of the editor by its name, as the form names it.
+template <typename T>
+T *field(QWidget *e, const char *name)
+{
+    auto *f = e->findChild<T *>(name);
+    if (!f)
+        qFatal("no field %s", name);
+    return f;
+}
+
 // Fills a few fields of pages 1 and 3 by typing, as a user would.
 void fillSample(TFm_Fca *e)
 {
-    type(e->Edi_Razao_Empresa, QString::fromUtf8("João Lavrador"));
-    type(e->Mae_NrReg_Emp, "12345678909");
-    type(e->Edit1, QString::fromUtf8("Fazenda Três Rios"));
-    type(e->MaskEdit1, "123456789");
-    type(e->i_trataProdutor_1, "a");     // Alterar
-    type(e->ed_nomeRazSocial_1, "Maria");
-    type(e->edm_cep_1, "12345678");
-    type(e->cmb_uf_1, "to");              // TO, the last state
+    type(field<QLineEdit>(e, "Edi_Razao_Empresa"), QString::fromUtf8("João Lavrador"));
+    type(field<widgets::TMaskEdit>(e, "Mae_NrReg_Emp"), "12345678909");
+    type(field<QLineEdit>(e, "Edit1"), QString::fromUtf8("Fazenda Três Rios"));
+    type(field<widgets::TMaskEdit>(e, "MaskEdit1"), "123456789");
+    type(field<widgets::TIncCombo>(e, "i_trataProdutor_1"), "a");     // Alterar
+    type(field<QLineEdit>(e, "ed_nomeRazSocial_1"), "Maria");
+    type(field<widgets::TMaskEdit>(e, "edm_cep_1"), "12345678");
+    type(field<widgets::TIncCombo>(e, "cmb_uf_1"), "to");              // TO, the last state
     e->PC_Produtor->setCurrentIndex(2);
-    type(e->inc_tratamento_3, "e");       // Excluir
-    type(e->ed_municipio_3, QString::fromUtf8("São José"));
-    type(e->edm_telefone_3, "1133334444");
-    type(e->inc_uf_3, "sp");
+    type(field<widgets::TIncCombo>(e, "inc_tratamento_3"), "e");       // Excluir
+    type(field<QLineEdit>(e, "ed_municipio_3"), QString::fromUtf8("São José"));
+    type(field<widgets::TMaskEdit>(e, "edm_telefone_3"), "1133334444");
+    type(field<widgets::TIncCombo>(e, "inc_uf_3"), "sp");
 }
 
 } // namespace
@@ -140,19 +150,19 @@ void TestFca::newFormSavedAndReopened()
         auto *e = qobject_cast<TFm_Fca *>(QApplication::activeModalWidget());
         QVERIFY(e);
         QVERIFY(!e->FichaNova);
-        QCOMPARE(e->Edi_Razao_Empresa->text(), QString::fromUtf8("João Lavrador"));
-        QCOMPARE(e->Mae_NrReg_Emp->Text(), QString("123.456.789-09"));
-        QCOMPARE(e->MaskEdit1->Text(), QString("123.456.78-9"));
-        QCOMPARE(e->i_trataProdutor_1->Text(), QString("Alterar"));
-        QCOMPARE(e->i_trataProdutor_1->Value(), QString("2-Alterar"));
-        QCOMPARE(e->edm_cep_1->Text(), QString("12345-678"));
-        QCOMPARE(e->cmb_uf_1->ItemIndex(), 26);
-        QCOMPARE(e->inc_tratamento_3->ItemIndex(), 2);
-        QCOMPARE(e->ed_municipio_3->text(), QString::fromUtf8("São José"));
-        QCOMPARE(e->edm_telefone_3->Text(), QString("(11)3333-4444"));
-        QCOMPARE(e->inc_uf_3->Text(), QString("SP"));
-        QCOMPARE(e->edm_cpf_2->Text(), QString("   .   .   -  "));
-        QCOMPARE(e->icb_tramento_2->ItemIndex(), -1);
+        QCOMPARE(field<QLineEdit>(e, "Edi_Razao_Empresa")->text(), QString::fromUtf8("João Lavrador"));
+        QCOMPARE(field<widgets::TMaskEdit>(e, "Mae_NrReg_Emp")->Text(), QString("123.456.789-09"));
+        QCOMPARE(field<widgets::TMaskEdit>(e, "MaskEdit1")->Text(), QString("123.456.78-9"));
+        QCOMPARE(field<widgets::TIncCombo>(e, "i_trataProdutor_1")->Text(), QString("Alterar"));
+        QCOMPARE(field<widgets::TIncCombo>(e, "i_trataProdutor_1")->Value(), QString("2-Alterar"));
+        QCOMPARE(field<widgets::TMaskEdit>(e, "edm_cep_1")->Text(), QString("12345-678"));
+        QCOMPARE(field<widgets::TIncCombo>(e, "cmb_uf_1")->ItemIndex(), 26);
+        QCOMPARE(field<widgets::TIncCombo>(e, "inc_tratamento_3")->ItemIndex(), 2);
+        QCOMPARE(field<QLineEdit>(e, "ed_municipio_3")->text(), QString::fromUtf8("São José"));
+        QCOMPARE(field<widgets::TMaskEdit>(e, "edm_telefone_3")->Text(), QString("(11)3333-4444"));
+        QCOMPARE(field<widgets::TIncCombo>(e, "inc_uf_3")->Text(), QString("SP"));
+        QCOMPARE(field<widgets::TMaskEdit>(e, "edm_cpf_2")->Text(), QString("   .   .   -  "));
+        QCOMPARE(field<widgets::TIncCombo>(e, "icb_tramento_2")->ItemIndex(), -1);
         checked = true;
         MessageRecorder rec;
         e->close();
@@ -213,15 +223,15 @@ void TestFca::tabOrderPerPage()
     auto next = [](QWidget *w) { return w->nextInFocusChain(); };
     // Page 1: 1, 2, 5..15, 3, 4; pages 2 and 3: 1, 5..15, 2, 3, 4.
     for (int k = 0; k < 3; ++k) {
-        const auto &p = e->produtores[size_t(k)];
+        auto item = [&](int j) { return e->fields().byTag(100 * (k + 1) + j); };
         const QList<int> order = k == 0 ? QList<int>{1, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 3, 4}
                                         : QList<int>{1, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 2, 3, 4};
         for (int i = 0; i + 1 < order.size(); ++i)
-            QVERIFY2(next(p.item(order[i])) == p.item(order[i + 1]),
+            QVERIFY2(next(item(order[i])) == item(order[i + 1]),
                      qPrintable(QString("page %1 item %2").arg(k + 1).arg(order[i])));
     }
-    QCOMPARE(next(e->MaskEdit1), static_cast<QWidget *>(e->i_trataProdutor_1));
-    QCOMPARE(next(e->Mae_NrReg_Emp), static_cast<QWidget *>(e->Edit1));
+    QCOMPARE(next(field<widgets::TMaskEdit>(e, "MaskEdit1")), static_cast<QWidget *>(field<widgets::TIncCombo>(e, "i_trataProdutor_1")));
+    QCOMPARE(next(field<widgets::TMaskEdit>(e, "Mae_NrReg_Emp")), static_cast<QWidget *>(field<QLineEdit>(e, "Edit1")));
     delete e;
 }
 
@@ -233,12 +243,12 @@ void TestFca::windowTextsAndBuddies()
     QCOMPARE(e->PC_Produtor->tabText(1), QString("Produtor: 2"));
     QCOMPARE(e->PC_Produtor->tabText(2), QString("Produtor : 3"));
     QCOMPARE(e->PC_Produtor->currentIndex(), 0);
-    QCOMPARE(e->Mae_NrReg_Emp->Text(), QString("   .   .   -  "));
-    QCOMPARE(e->MaskEdit1->Text(), QString("   .   .  - "));
-    QCOMPARE(e->edm_cep_2->Text(), QString("     -   "));
-    QCOMPARE(e->edm_tel_1->Text(), QString("(  )    -    "));
-    QCOMPARE(e->inc_uf_2->Count(), 27);
-    QCOMPARE(e->i_trataProdutor_1->Values(), (QStringList{"1-Incluir", "2-Alterar", "3-Excluir"}));
+    QCOMPARE(field<widgets::TMaskEdit>(e, "Mae_NrReg_Emp")->Text(), QString("   .   .   -  "));
+    QCOMPARE(field<widgets::TMaskEdit>(e, "MaskEdit1")->Text(), QString("   .   .  - "));
+    QCOMPARE(field<widgets::TMaskEdit>(e, "edm_cep_2")->Text(), QString("     -   "));
+    QCOMPARE(field<widgets::TMaskEdit>(e, "edm_tel_1")->Text(), QString("(  )    -    "));
+    QCOMPARE(field<widgets::TIncCombo>(e, "inc_uf_2")->Count(), 27);
+    QCOMPARE(field<widgets::TIncCombo>(e, "i_trataProdutor_1")->Values(), (QStringList{"1-Incluir", "2-Alterar", "3-Excluir"}));
     QCOMPARE(e->Btn_Imprimir->text(), QString("&Imprimir"));
     // Every title is its field's buddy, so a screen reader announces the title.
     QHash<QWidget *, QString> titles;
@@ -246,10 +256,10 @@ void TestFca::windowTextsAndBuddies()
         if (label->buddy())
             titles[label->buddy()] = label->text();
     QCOMPARE(titles.size(), 4 + 45);
-    QCOMPARE(titles.value(e->Mae_NrReg_Emp), QString::fromUtf8("02 - Nº CPF"));
-    QCOMPARE(titles.value(e->ed_nomeRazSocial), QString::fromUtf8("05 - Nome/Razão Social"));
-    QCOMPARE(e->ed_nomeRazSocial->accessibleName(), QString::fromUtf8("05 - Nome/Razão Social"));
-    QCOMPARE(e->ed_municipio_3->maxLength(), 50);
+    QCOMPARE(titles.value(field<widgets::TMaskEdit>(e, "Mae_NrReg_Emp")), QString::fromUtf8("02 - Nº CPF"));
+    QCOMPARE(titles.value(field<QLineEdit>(e, "ed_nomeRazSocial")), QString::fromUtf8("05 - Nome/Razão Social"));
+    QCOMPARE(field<QLineEdit>(e, "ed_nomeRazSocial")->accessibleName(), QString::fromUtf8("05 - Nome/Razão Social"));
+    QCOMPARE(field<QLineEdit>(e, "ed_municipio_3")->maxLength(), 50);
     // Sized when first shown: fixed, and never smaller than its controls need.
     e->show();
     QCOMPARE(e->minimumSize(), e->maximumSize());
@@ -271,7 +281,7 @@ void TestFca::limparClearsEverything()
         else if (f.kind == widgets::FieldKind::Text)
             QCOMPARE(static_cast<QLineEdit *>(f.widget)->text(), QString());
     }
-    QCOMPARE(e->edm_telefone_3->Text(), QString("(  )    -    "));
+    QCOMPARE(field<widgets::TMaskEdit>(e, "edm_telefone_3")->Text(), QString("(  )    -    "));
     delete e;
 }
 
@@ -280,7 +290,7 @@ void TestFca::imprimirPresetsTwoCopies()
     platform::PdfPrintDialog dialog(m_dir->filePath("fca.pdf"));
     platform::PrintDialog *previous = platform::PrintDialog::install(&dialog);
     auto *e = new TFm_Fca(m_funcoes);
-    e->Edi_Razao_Empresa->setText("Produtor");
+    field<QLineEdit>(e, "Edi_Razao_Empresa")->setText("Produtor");
     dialog.cancel();
     e->Btn_Imprimir->click();
     QVERIFY(!QFileInfo::exists(m_dir->filePath("fca.pdf")));  // cancelled: nothing printed
@@ -288,7 +298,7 @@ void TestFca::imprimirPresetsTwoCopies()
     e->Btn_Imprimir->click();
     QCOMPARE(dialog.presets, (QList<int>{2, 2}));
     QVERIFY(QFileInfo(m_dir->filePath("fca.pdf")).size() > 1000);
-    QCOMPARE(e->Edi_Razao_Empresa->text(), QString("Produtor"));  // the editor keeps its values
+    QCOMPARE(field<QLineEdit>(e, "Edi_Razao_Empresa")->text(), QString("Produtor"));  // the editor keeps its values
     platform::PrintDialog::install(previous);
     delete e;
 }

@@ -1,0 +1,161 @@
+#include "editors/common/FieldBehaviour.h"
+
+#include "platform/FocusExit.h"
+#include "widgets/IncCombo.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTextCursor>
+
+namespace editors {
+
+namespace {
+
+bool isEnter(const QKeyEvent *e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar &c : text)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return text;
+}
+
+// Runs `onKey` for the key presses of one widget; a true answer swallows the key.
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QWidget *field, std::function<bool(QKeyEvent *)> onKey)
+        : QObject(field), m_onKey(std::move(onKey))
+    {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress && m_onKey(static_cast<QKeyEvent *>(event));
+    }
+
+private:
+    std::function<bool(QKeyEvent *)> m_onKey;
+};
+
+const char *const kStateProperty = "fichasFieldState";
+
+} // namespace
+
+TMultiLineEdit::TMultiLineEdit(QWidget *parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setTabChangesFocus(true);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFixedHeight(fontMetrics().lineSpacing() * 2 + 2 * frameWidth() + 6);
+}
+
+int TMultiLineEdit::room() const
+{
+    const int selected = int(textCursor().selectedText().size());
+    return kMaxLength - int(toPlainText().size()) + selected;
+}
+
+void TMultiLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (isEnter(event)) {
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+    if (printable && !(event->modifiers() & Qt::ControlModifier) && room() < typed.size()) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+bool TMultiLineEdit::canInsertFromMimeData(const QMimeData *source) const { return source->hasText(); }
+
+void TMultiLineEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText())
+        return;
+    const QString text = oneLine(source->text()).left(std::max(0, room()));
+    textCursor().insertText(text);
+}
+
+void showPageOnEnter(QWidget *field, QTabWidget *pages, QWidget *page)
+{
+    new KeyFilter(field, [pages, page](QKeyEvent *e) {
+        if (!isEnter(e) || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        pages->setCurrentWidget(page);
+        // The first field of the page in keyboard order takes the focus.
+        for (QWidget *w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+            if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()
+                && w->isVisibleTo(page)) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+        return true;
+    });
+}
+
+void setFieldState(QWidget *field, FieldState state)
+{
+    field->setEnabled(state == FieldState::Enabled);
+    field->setProperty(kStateProperty, int(state));
+    QPalette palette = field->palette();
+    QColor base;
+    switch (state) {
+    case FieldState::Enabled: base = QApplication::palette(field).color(QPalette::Active, QPalette::Base); break;
+    case FieldState::Grey: base = QApplication::palette(field).color(QPalette::Active, QPalette::Button); break;
+    case FieldState::Silver: base = QColor(0xC0, 0xC0, 0xC0); break;
+    }
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, base);
+    field->setPalette(palette);
+}
+
+FieldState fieldState(const QWidget *field)
+{
+    const QVariant v = field->property(kStateProperty);
+    if (!v.isValid())
+        return field->isEnabled() ? FieldState::Enabled : FieldState::Grey;
+    return FieldState(v.toInt());
+}
+
+void installMoneyKeys(QWidget *field)
+{
+    new KeyFilter(field, [](QKeyEvent *e) {
+        if (e->matches(QKeySequence::Paste))
+            return true;
+        if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        const QString typed = e->text();
+        if (typed.isEmpty() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+            return false;
+        const QChar c = typed.at(0);
+        const bool allowed = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',')
+                             || e->key() == Qt::Key_Backspace;
+        return !allowed;
+    });
+}
+
+void bindBlankEntry(widgets::TIncCombo *list, int blankIndex)
+{
+    platform::FocusExit::bind(list, [list, blankIndex] {
+        if (list->ItemIndex() == blankIndex) {
+            list->Clear();
+            list->SetItemIndex(-1);
+        }
+    });
+}
+
+} // namespace editors

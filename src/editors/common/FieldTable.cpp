@@ -1,0 +1,238 @@
+#include "editors/common/FieldTable.h"
+
+#include "editors/common/FieldBehaviour.h"
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace editors {
+
+FieldRow &FieldRow::at(const QString &box, int row, int column, int stretch)
+{
+    place.box = box;
+    place.row = row;
+    place.column = column;
+    place.stretch = stretch;
+    return *this;
+}
+
+FieldRow &FieldRow::beside()
+{
+    place.titleBeside = true;
+    return *this;
+}
+
+FieldRow &FieldRow::initially(FieldState s)
+{
+    state = s;
+    return *this;
+}
+
+FieldRow &FieldRow::titled(const QString &labelName)
+{
+    titleControl = labelName;
+    return *this;
+}
+
+FieldRow &FieldRow::withValues(const QStringList &v)
+{
+    values = v;
+    return *this;
+}
+
+namespace {
+FieldRow row(const QString &control, const QString &title, FieldType type, int tag)
+{
+    FieldRow r;
+    r.control = control;
+    r.title = title;
+    r.type = type;
+    r.tag = tag;
+    return r;
+}
+} // namespace
+
+FieldRow text(const QString &control, const QString &title, int tag, int maxLength)
+{
+    FieldRow r = row(control, title, FieldType::Text, tag);
+    r.maxLength = maxLength;
+    return r;
+}
+
+FieldRow multiLine(const QString &control, const QString &title, int tag)
+{
+    return row(control, title, FieldType::MultiLine, tag);
+}
+
+FieldRow masked(const QString &control, const QString &title, int tag, const QString &mask)
+{
+    FieldRow r = row(control, title, FieldType::Masked, tag);
+    r.mask = mask;
+    return r;
+}
+
+FieldRow list(const QString &control, const QString &title, int tag, const QStringList &items)
+{
+    FieldRow r = row(control, title, FieldType::List, tag);
+    r.items = items;
+    return r;
+}
+
+void FieldTable::addBox(const QString &key, QWidget *box) { m_boxes.insert(key, box); }
+
+QWidget *FieldTable::make(const FieldRow &row, QWidget *parent) const
+{
+    switch (row.type) {
+    case FieldType::Text: {
+        auto *f = new QLineEdit(parent);
+        if (row.maxLength > 0)
+            f->setMaxLength(row.maxLength);
+        return f;
+    }
+    case FieldType::MultiLine:
+        return new TMultiLineEdit(parent);
+    case FieldType::Masked: {
+        auto *f = new widgets::TMaskEdit(parent);
+        if (row.maxLength > 0)
+            f->SetMaxLength(row.maxLength);
+        f->SetEditMask(row.mask);
+        return f;
+    }
+    case FieldType::List: {
+        auto *c = new widgets::TIncCombo(parent);
+        c->SetItems(row.items);
+        if (!row.values.isEmpty()) {
+            c->SetValues(row.values);
+            c->SetUseValues(true);
+        }
+        return c;
+    }
+    }
+    return nullptr;
+}
+
+void FieldTable::build(const QList<FieldRow> &rows)
+{
+    for (const FieldRow &row : rows) {
+        QWidget *box = m_boxes.value(row.place.box);
+        if (!box)
+            throw FieldTableError("field " + row.control.toStdString() + " names an unknown box "
+                                  + row.place.box.toStdString());
+        if (m_byName.contains(row.control))
+            throw FieldTableError("repeated field name " + row.control.toStdString());
+        if (row.tag > 0 && m_byTag.contains(row.tag))
+            throw FieldTableError("repeated tag " + std::to_string(row.tag));
+
+        QWidget *field = make(row, box);
+        field->setObjectName(row.control);
+        setFieldState(field, row.state);
+        m_byName.insert(row.control, field);
+        if (row.tag > 0)
+            m_byTag.insert(row.tag, field);
+        m_rows.append(row);
+    }
+
+    // The titles come after every field, so that the keyboard order of the fields is
+    // not interrupted by labels before it is set.
+    for (const FieldRow &row : m_rows) {
+        if (row.title.isEmpty())
+            continue;
+        QWidget *field = m_byName.value(row.control);
+        auto *title = new QLabel(row.title, field->parentWidget());
+        title->setBuddy(field);
+        if (!row.titleControl.isEmpty())
+            title->setObjectName(row.titleControl);
+        field->setAccessibleName(row.title);
+        m_titles.insert(row.control, title);
+    }
+
+    // Each visual row of a box is a grid of its own, so that the columns of one row do not
+    // bind the widths of the next.
+    std::map<std::pair<QString, int>, std::map<int, const FieldRow *>> lines;
+    for (const FieldRow &row : m_rows)
+        lines[{row.place.box, row.place.row}][row.place.column] = &row;
+    for (const auto &[where, cells] : lines) {
+        QWidget *box = m_boxes.value(where.first);
+        auto *stack = qobject_cast<QVBoxLayout *>(box->layout());
+        if (!stack) {
+            stack = new QVBoxLayout(box);
+            stack->setContentsMargins(6, 2, 6, 4);
+            stack->setSpacing(2);
+        }
+        auto *grid = new QGridLayout;
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(0);
+        int column = 0;
+        for (const auto &[_, row] : cells) {
+            QWidget *field = m_byName.value(row->control);
+            QLabel *title = m_titles.value(row->control);
+            if (row->place.titleBeside) {
+                if (title)
+                    grid->addWidget(title, 0, column++);
+                grid->addWidget(field, 0, column);
+            } else {
+                if (title)
+                    grid->addWidget(title, 0, column);
+                grid->addWidget(field, 1, column);
+            }
+            grid->setColumnStretch(column, row->place.stretch);
+            ++column;
+        }
+        stack->addLayout(grid);
+    }
+}
+
+QWidget *FieldTable::byTag(int tag) const
+{
+    QWidget *w = m_byTag.value(tag);
+    if (!w)
+        throw FieldTableError("no field has the tag " + std::to_string(tag));
+    return w;
+}
+
+QList<QWidget *> FieldTable::byTags(const QList<int> &tags) const
+{
+    QList<QWidget *> out;
+    for (int tag : tags)
+        out.append(byTag(tag));
+    return out;
+}
+
+widgets::TaggedFields FieldTable::tagged(const QList<int> &recordOrder) const
+{
+    widgets::TaggedFields fields;
+    for (int tag : recordOrder) {
+        QWidget *w = byTag(tag);
+        fields.append({tag, kindOf(w), w});
+    }
+    return fields;
+}
+
+widgets::FieldKind kindOf(const QWidget *w)
+{
+    using widgets::FieldKind;
+    // The masked edit and the lookup combo are line edits too: ask for them first.
+    if (qobject_cast<const widgets::TMaskEdit *>(w))
+        return FieldKind::Masked;
+    if (qobject_cast<const widgets::TIncCombo *>(w))
+        return FieldKind::Combo;
+    if (qobject_cast<const QLineEdit *>(w))
+        return FieldKind::Text;
+    if (qobject_cast<const TMultiLineEdit *>(w))
+        return FieldKind::RichText;
+    return FieldKind::Other;
+}
+
+void chainTabOrder(const QList<QWidget *> &chain)
+{
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+}
+
+} // namespace editors

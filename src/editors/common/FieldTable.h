@@ -1,0 +1,127 @@
+#pragma once
+
+#include "widgets/TaggedField.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+class QLabel;
+class QWidget;
+
+namespace editors {
+
+// What a row of a form's field table makes.
+enum class FieldType {
+    Text,      // single-line edit with a maximum length
+    MultiLine, // plain-text multi-line field (TMultiLineEdit): 150 characters, no line break
+    Masked,    // TMaskEdit with an edit mask (or none)
+    List,      // TIncCombo with fixed items
+};
+
+// How a field starts: enabled, or disabled and painted grey or silver.
+enum class FieldState { Enabled, Grey, Silver };
+
+// Where a field stands: in the box (a group or a page) the editor registered under `box`,
+// on visual row `row`, at `column` among that row's fields, taking `stretch` parts of the
+// row's width. Its title stands above it, or before it on the same line.
+struct FieldPlace {
+    QString box;
+    int row = 0;
+    int column = 0;
+    int stretch = 1;
+    bool titleBeside = false;
+};
+
+// One row of a form's field table: a form's table reads like the list of its fields.
+struct FieldRow {
+    QString control;        // the control's name
+    QString title;          // the field's title; empty: no title of its own
+    FieldType type = FieldType::Text;
+    int tag = 0;            // its line in the record file; 0: not stored
+    QString mask;           // Masked: the edit mask
+    int maxLength = 0;      // Text, and Masked without a mask: the maximum length (0: none)
+    QStringList items;      // List: the items
+    QStringList values;     // List: the item values (UseValues when given)
+    FieldState state = FieldState::Enabled;
+    FieldPlace place;
+    QString titleControl;   // the title label's name, where the form names it
+
+    FieldRow &at(const QString &box, int row, int column = 0, int stretch = 1);
+    FieldRow &beside();     // the title before the field, on its line
+    FieldRow &initially(FieldState s);
+    FieldRow &titled(const QString &labelName);
+    FieldRow &withValues(const QStringList &v);
+};
+
+// Row makers, so that a table reads: text("Edit1", "03 - Propriedade", 3, 46).at(...)
+FieldRow text(const QString &control, const QString &title, int tag, int maxLength);
+FieldRow multiLine(const QString &control, const QString &title, int tag);
+FieldRow masked(const QString &control, const QString &title, int tag, const QString &mask);
+FieldRow list(const QString &control, const QString &title, int tag, const QStringList &items);
+
+// A field table that does not hold together: a repeated name or tag, a box or a tag
+// that is not there, a field asked for as the wrong kind.
+class FieldTableError : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// Makes a form's fields from its table: each control with its name, its title as its
+// buddy (so the field's accessible name is its title), its format, items and initial
+// state, placed in its box. Then hands out the fields by name and by tag, the tagged
+// fields in record order and the keyboard order.
+class FieldTable {
+public:
+    // The box (a group box or a page) that the rows name `key`.
+    void addBox(const QString &key, QWidget *box);
+    // Builds every row; raises FieldTableError for a repeated name or tag or an unknown box.
+    void build(const QList<FieldRow> &rows);
+
+    // The control of that name, or nullptr when there is none or it is not a T.
+    template <typename T>
+    T *field(const QString &control) const
+    {
+        return qobject_cast<T *>(m_byName.value(control));
+    }
+    // The control of that name as a T; raises FieldTableError when it is missing or not a T.
+    template <typename T>
+    T *require(const QString &control) const
+    {
+        if (T *f = field<T>(control))
+            return f;
+        throw FieldTableError("no field " + control.toStdString() + " of the asked kind");
+    }
+    QWidget *widget(const QString &control) const { return m_byName.value(control); }
+    // The control with the tag; raises FieldTableError when no field has it.
+    QWidget *byTag(int tag) const;
+    QLabel *title(const QString &control) const { return m_titles.value(control); }
+    const QList<FieldRow> &rows() const { return m_rows; }
+
+    // The tagged fields in the given order of tags, each with the kind of the widget it
+    // is (not what its row says). Raises FieldTableError for a tag that no field has.
+    widgets::TaggedFields tagged(const QList<int> &recordOrder) const;
+    // The controls of the tags, in that order.
+    QList<QWidget *> byTags(const QList<int> &tags) const;
+
+private:
+    QWidget *make(const FieldRow &row, QWidget *parent) const;
+
+    QHash<QString, QWidget *> m_boxes;
+    QHash<QString, QWidget *> m_byName;
+    QHash<QString, QLabel *> m_titles;
+    QHash<int, QWidget *> m_byTag;
+    QList<FieldRow> m_rows;
+};
+
+// The kind the record engine and the tag fill use for a widget: Text for a QLineEdit,
+// Masked for a TMaskEdit, RichText for a multi-line field, Combo for a TIncCombo.
+widgets::FieldKind kindOf(const QWidget *w);
+
+// Chains the keyboard order through the widgets, in list order.
+void chainTabOrder(const QList<QWidget *> &chain);
+
+} // namespace editors
