@@ -2,6 +2,7 @@
 
 #include "platform/FocusExit.h"
 #include "platform/Locale.h"
+#include "platform/Messages.h"
 #include "platform/RaisedError.h"
 
 namespace validation {
@@ -10,6 +11,9 @@ namespace {
 
 // The empty date mask "  /  /    " once trimmed.
 const QString kEmptyDate = QStringLiteral("/  /");
+
+// Amounts are written with the decimal comma and the full stop between thousands.
+const QLocale kBrasil(QLocale::Portuguese, QLocale::Brazil);
 
 [[noreturn]] void reject(QWidget *field, const QString &message)
 {
@@ -42,6 +46,37 @@ DateVerdict judgeDate(const QString &text, QString *formatted)
     if (formatted)
         *formatted = platform::formatShortDate(date);
     return DateVerdict::Valid;
+}
+
+NumberJudgement judgeMoney(const TFm_Funcoes &funcoes, const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return {NumberVerdict::Empty, text};
+    try {
+        const QString formatted = kBrasil.toString(funcoes.ValorNumerico(text), 'f', 2);
+        const double again = funcoes.ValorNumerico(formatted);
+        const bool inRange = again >= 0 && again <= 9999999999.99;
+        return {inRange ? NumberVerdict::Accepted : NumberVerdict::OutOfRange, formatted};
+    } catch (const platform::RaisedError &) {
+        return {NumberVerdict::NotANumber, text};
+    }
+}
+
+NumberJudgement judgePercentage(const TFm_Funcoes &funcoes, const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return {NumberVerdict::Empty, text};
+    double x = 0;
+    try {
+        x = funcoes.ValorNumerico(text);
+    } catch (const platform::RaisedError &) {
+        return {NumberVerdict::NotANumber, text};
+    }
+    if ((x > 0 && x <= 99.9) || x == 100)
+        return {NumberVerdict::Accepted, kBrasil.toString(x, 'f', 1)};
+    if (x > 99.9 && x < 100)
+        return {NumberVerdict::Accepted, kBrasil.toString(99.9, 'g', QLocale::FloatingPointShortest)};
+    return {NumberVerdict::OutOfRange, text};
 }
 
 std::optional<NumberRule> partnerNumberRule(const TFm_Funcoes &funcoes, int typeIndex)
@@ -139,6 +174,49 @@ platform::FocusExit *bindDateCheck(QWidget *field, TextGetter text, TextSetter s
                 reject(field, message);
             }
         });
+}
+
+namespace {
+
+platform::FocusExit *bindNumberCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
+                                     TextSetter setText,
+                                     NumberJudgement (*judge)(const TFm_Funcoes &, const QString &),
+                                     QString outOfRange, QString notANumber)
+{
+    return platform::FocusExit::bind(field, [=, f = &funcoes] {
+        const NumberJudgement j = judge(*f, text());
+        switch (j.verdict) {
+        case NumberVerdict::Empty:
+            return;
+        case NumberVerdict::Accepted:
+            setText(j.text);
+            return;
+        case NumberVerdict::OutOfRange:
+            setText(j.text);
+            platform::Messages::show(field->window(), platform::kCaptionFichas, outOfRange,
+                                     platform::MsgIcon::Error);
+            platform::FocusExit::returnFocus(field);
+            return;
+        case NumberVerdict::NotANumber:
+            throw platform::RaisedError(notANumber);
+        }
+    });
+}
+
+} // namespace
+
+platform::FocusExit *bindMoneyCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
+                                    TextSetter setText)
+{
+    return bindNumberCheck(field, funcoes, std::move(text), std::move(setText), &judgeMoney,
+                           msg::kValorForaDaFaixa, msg::kValorNumericoInvalido);
+}
+
+platform::FocusExit *bindPercentageCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
+                                         TextSetter setText)
+{
+    return bindNumberCheck(field, funcoes, std::move(text), std::move(setText), &judgePercentage,
+                           msg::kPercentualInvalido, msg::kPercentualInvalido);
 }
 
 } // namespace validation

@@ -60,6 +60,21 @@ struct NumberRule {
 };
 std::optional<NumberRule> partnerNumberRule(const TFm_Funcoes &funcoes, int typeIndex);
 
+// Amounts (FAC capital and net worth) and percentages (partners' share) as the user
+// leaves them: an empty text is not judged; a number is written back in its pattern;
+// a number out of its range is reported in the "Fichas" box with the focus back; a text
+// that is no number raises its message without taking the focus back.
+enum class NumberVerdict { Empty, Accepted, OutOfRange, NotANumber };
+struct NumberJudgement {
+    NumberVerdict verdict = NumberVerdict::Empty;
+    QString text; // what the field shows afterwards
+};
+// Money: "#,##0.00" (1.234,50); the range is 0 to 9999999999,99.
+NumberJudgement judgeMoney(const TFm_Funcoes &funcoes, const QString &text);
+// Percentage: above 0 up to 99,9 and exactly 100 with one decimal ("50,0", "100,0");
+// between 99,9 and 100, "99,9"; 0 and above 100 are out of range, the text unchanged.
+NumberJudgement judgePercentage(const TFm_Funcoes &funcoes, const QString &text);
+
 // ---- Binding to a field's exit ----
 
 platform::FocusExit *bindDigitsCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
@@ -90,6 +105,13 @@ platform::FocusExit *bindEmailCheck(QWidget *field, const TFm_Funcoes &funcoes, 
 // is rejected with the message.
 platform::FocusExit *bindDateCheck(QWidget *field, TextGetter text, TextSetter setText,
                                    QString message);
+
+// Money and percentage fields: the setter writes the rewritten number back (it may be
+// longer than the field lets the user type).
+platform::FocusExit *bindMoneyCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
+                                    TextSetter setText);
+platform::FocusExit *bindPercentageCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
+                                         TextSetter setText);
 
 // ---- One-line forms for a field widget ----
 

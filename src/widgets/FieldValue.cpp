@@ -22,6 +22,8 @@ int ownMaxLength(const QLineEdit *edit)
     return own.isValid() ? own.toInt() : edit->maxLength();
 }
 
+} // namespace
+
 // A stored value longer than the field allows is kept whole, as the masked edit keeps
 // its own: cutting it would lose data at the next save. The field is widened to the
 // value, and narrows again with every character the user removes, back to its own
@@ -49,7 +51,6 @@ void setTextKeepingLength(QLineEdit *edit, const QString &text)
     edit->setMaxLength(std::max(own, int(text.size())));
     edit->setText(text);
 }
-} // namespace
 
 QString fieldText(const TaggedField &f)
 {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QLineEdit;
+
 namespace widgets {
 
 // Reading and writing an editor control by its kind, for the record engine and the
@@ -16,6 +18,11 @@ QString fieldText(const TaggedField &field);
 // field keeps a value longer than its maximum length whole (the user still cannot make
 // it longer).
 void setFieldText(const TaggedField &field, const QString &text);
+
+// Sets a text field's text from the program (a record, a check's rewrite, a rule's
+// preset) as the field's own setter would: a value longer than the maximum length is
+// kept whole; the user still cannot type it longer.
+void setTextKeepingLength(QLineEdit *edit, const QString &text);
 
 // A lookup combo's selected index (-1 for none), its item count, and selecting an item
 // (ignored at or beyond the count; below 0 clears it).
