@@ -1,5 +1,6 @@
 #include "editors/EditorFactory.h"
 
+#include "editors/fac/UF_Fac.h"
 #include "editors/fca/UF_Fca.h"
 #include "store/FichaEditor.h"
 
@@ -18,6 +19,9 @@ store::FichaEditor *EditorFactory::create(store::FormType type, QWidget *parent,
 
 void registerEditors(EditorFactory &factory)
 {
+    factory.add(store::FormType::FAC, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
+        return new TFm_Fac(funcoes, parent);
+    });
     factory.add(store::FormType::FCA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
         return new TFm_Fca(funcoes, parent);
     });

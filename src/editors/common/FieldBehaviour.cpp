@@ -114,7 +114,8 @@ void setFieldState(QWidget *field, FieldState state)
     QPalette palette = field->palette();
     QColor base;
     switch (state) {
-    case FieldState::Enabled: base = QApplication::palette(field).color(QPalette::Active, QPalette::Base); break;
+    case FieldState::Enabled:
+    case FieldState::Disabled: base = QApplication::palette(field).color(QPalette::Active, QPalette::Base); break;
     case FieldState::Grey: base = QApplication::palette(field).color(QPalette::Active, QPalette::Button); break;
     case FieldState::Silver: base = QColor(0xC0, 0xC0, 0xC0); break;
     }
@@ -125,10 +126,12 @@ void setFieldState(QWidget *field, FieldState state)
 
 FieldState fieldState(const QWidget *field)
 {
-    const QVariant v = field->property(kStateProperty);
-    if (!v.isValid())
-        return field->isEnabled() ? FieldState::Enabled : FieldState::Grey;
-    return FieldState(v.toInt());
+    if (field->isEnabled())
+        return FieldState::Enabled;
+    // A field disabled alone keeps the colour it had.
+    const QVariant painted = field->property(kStateProperty);
+    const auto state = painted.isValid() ? FieldState(painted.toInt()) : FieldState::Disabled;
+    return state == FieldState::Enabled ? FieldState::Disabled : state;
 }
 
 void installMoneyKeys(QWidget *field)

@@ -37,8 +37,8 @@ private:
 // page's first field. The switch is the program's, not the user's tab click.
 void showPageOnEnter(QWidget *field, QTabWidget *pages, QWidget *page);
 
-// Enables the field, or disables it painted grey (the platform's scroll-bar colour) or
-// silver; enabling gives it the window colour again.
+// Enables the field, or disables it in the window colour, painted grey (the platform's
+// scroll-bar colour) or silver; enabling gives it the window colour again.
 void setFieldState(QWidget *field, FieldState state);
 // The state the field shows now.
 FieldState fieldState(const QWidget *field);

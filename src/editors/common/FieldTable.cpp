@@ -46,6 +46,12 @@ FieldRow &FieldRow::withValues(const QStringList &v)
     return *this;
 }
 
+FieldRow &FieldRow::prompting(const QString &text)
+{
+    prompt = text;
+    return *this;
+}
+
 namespace {
 FieldRow row(const QString &control, const QString &title, FieldType type, int tag)
 {

@@ -22,8 +22,9 @@ enum class FieldType {
     List,      // TIncCombo with fixed items
 };
 
-// How a field starts: enabled, or disabled and painted grey or silver.
-enum class FieldState { Enabled, Grey, Silver };
+// How a field stands: enabled, disabled in its window colour, or disabled and painted
+// grey (the platform's scroll-bar colour) or silver.
+enum class FieldState { Enabled, Disabled, Grey, Silver };
 
 // Where a field stands: in the box (a group or a page) the editor registered under `box`,
 // on visual row `row`, at `column` among that row's fields, taking `stretch` parts of the
@@ -49,12 +50,14 @@ struct FieldRow {
     FieldState state = FieldState::Enabled;
     FieldPlace place;
     QString titleControl;   // the title label's name, where the form names it
+    QString prompt;         // what the form asks of the user for this field
 
     FieldRow &at(const QString &box, int row, int column = 0, int stretch = 1);
     FieldRow &beside();     // the title before the field, on its line
     FieldRow &initially(FieldState s);
     FieldRow &titled(const QString &labelName);
     FieldRow &withValues(const QStringList &v);
+    FieldRow &prompting(const QString &text);
 };
 
 // Row makers, so that a table reads: text("Edit1", "03 - Propriedade", 3, 46).at(...)

@@ -1,0 +1,243 @@
+// The FAC's fields, as the form lists them: request strip, then the pages "Anexo",
+// "Contribuinte", "Informações", "Sócios" and "Declarante".
+#include "editors/common/FieldFormats.h"
+#include "editors/fac/UF_Fac.h"
+
+#include <array>
+
+namespace editors {
+
+namespace {
+
+const QString kMaskCnpj = QStringLiteral("!99.999.999/9999-99;1; ");
+const QString kMaskCpf = QStringLiteral("!999.999.999-99;1; ");
+const QString kMaskInscricao = QStringLiteral("!999.999.99-9;1; ");
+const QStringList kNaoSim{QStringLiteral("NÃO"), QStringLiteral("SIM")};
+const QString kBlank = QStringLiteral(" ");
+
+QStringList withBlank(QStringList items)
+{
+    items.append(kBlank);
+    return items;
+}
+
+// One field of the two partner pages: its row (tag 0: the pages give the tags), and its
+// name and tag on each page; page 2 may start otherwise than page 1.
+struct PartnerField {
+    FieldRow row;
+    std::array<const char *, 2> controls;
+    std::array<int, 2> tags;
+    FieldState secondState;
+};
+
+QList<PartnerField> partnerFields()
+{
+    const auto date = masked({}, "02 - Data Reg. Junta Comercial", 0, kMaskData);
+    const auto grey = FieldState::Grey;
+    const auto on = FieldState::Enabled;
+    return {
+        {list({}, "01 - Tratamento", 0, withBlank({"INCLUIR", "ALTERAR", "EXCLUIR"})).at({}, 0, 0, 2),
+         {"Inc_Trata_Socio_1", "Inc_Trata_Socio_2"}, {7011, 7021}, on},
+        {FieldRow(date).initially(grey).at({}, 0, 1, 2), {"Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2"}, {7012, 7022},
+         FieldState::Silver},
+        {list({}, "03 - Tipo Registro", 0, withBlank({"CPF", "CNPJ"})).at({}, 0, 2, 2),
+         {"Cmb_TpReg_1", "Cmb_TpReg_2"}, {7013, 7023}, on},
+        {masked({}, "04 - Nº CPF/CNPJ", 0, {}).initially(grey).at({}, 0, 3, 3), {"Mae_NrReg_1", "Mae_NrReg_2"},
+         {7014, 7024}, grey},
+        {list({}, "05 - Cond. Part.", 0, withBlank({"SÓCIO", "RESPONS.", "AMBOS"})).at({}, 1, 0, 2),
+         {"IncCombo3", "Cmb_Parti_1"}, {7015, 7025}, on},
+        {multiLine({}, "06 - Nome/Razão Social", 0).at({}, 1, 1, 7), {"RichEdit3", "RichEdit2"}, {7016, 7026}, on},
+        {text({}, "07 - Função:", 0, 30).at({}, 2, 0, 4), {"Edit8", "Edi_Cargo_1"}, {7017, 7027}, on},
+        {text({}, "08- % Partic. Sociedade:", 0, 4).initially(grey).at({}, 2, 1, 1), {"Edi_Perce_1", "Edi_Perce_2"},
+         {7018, 7028}, grey},
+        {text({}, "09 - Tipo Log.", 0, 7).at({}, 2, 2, 1), {"Edit9", "Edi_TpLog_1"}, {7019, 7029}, on},
+        {text({}, "10 - Nome do Logradouro", 0, 40).at({}, 3, 0, 5), {"Edit10", "Edi_NmLog_1"}, {70110, 70210}, on},
+        {text({}, "11 - Nº Imóvel", 0, 5).at({}, 3, 1, 1), {"Edit11", "Edi_NrImv_1"}, {70111, 70211}, on},
+        {multiLine({}, "12 - Complemento", 0).at({}, 4, 0, 3), {"RichEdit5", "RichEdit4"}, {70113, 70213}, on},
+        {text({}, "13 - Nome do Bairro", 0, 40).at({}, 4, 1, 3), {"Edit13", "Edi_Bairr_1"}, {70114, 70214}, on},
+        {masked({}, "14 - Nº CEP", 0, kMaskCep).at({}, 5, 0, 1), {"MaskEdit5", "Mae_Cep_1"}, {70116, 70216}, on},
+        {masked({}, "15 - Telefone", 0, kMaskTelefone).at({}, 5, 1, 1), {"MaskEdit6", "Mae_Tel_1"}, {70117, 70217}, on},
+        {text({}, "16 - Nome do Distrito", 0, 35).at({}, 5, 2, 3), {"Edit14", "Edi_Distr_1"}, {70118, 70218}, on},
+        {text({}, "17 - Nome do Município", 0, 50).at({}, 6, 0, 4), {"Edit15", "Edi_Munic_1"}, {70120, 70220}, on},
+        {list({}, "18 - UF/PAÍS", 0, withBlank(estados() + QStringList{"EX - EXTERIOR"})).at({}, 6, 1, 2),
+         {"IncCombo5", "Cmb_Uf_1"}, {70122, 70222}, on},
+        {text({}, "19 - Nome Do País", 0, 50).initially(grey).at({}, 7, 0, 4), {"Edit1", "Edit2"}, {70123, 70223},
+         grey},
+    };
+}
+
+// ">> PREENCHA O CAMPO 04 - CPF, DO BLOCO 06 - RESPONSÁVEL ..." for a field of a block.
+QString promptFor(const FieldRow &row, const QString &block)
+{
+    QString field = row.title.trimmed();
+    while (field.endsWith(QLatin1Char(':')))
+        field = field.chopped(1).trimmed();
+    QString prompt = QStringLiteral(">> PREENCHA O CAMPO ") + field.toUpper();
+    if (!block.isEmpty())
+        prompt += QStringLiteral(", DO BLOCO ") + block.trimmed().toUpper();
+    return prompt;
+}
+
+} // namespace
+
+QList<FieldRow> TFm_Fac::fieldRows()
+{
+    const auto grey = FieldState::Grey;
+    // Boxes: the request strip, the groups 01 to 08 (group 03 and 05 in parts) and the
+    // two partner pages.
+    QList<FieldRow> rows{
+        // A. Request strip.
+        list("Inc_Pedido", "01 - Nat. do Pedido :", 1,
+             {"INSCRIÇÃO", "ALTERAÇÃO", "REATIVAÇÃO", "CORREÇÃO", "RECADASTRAMENTO"})
+            .at("Pedido", 0, 0, 3).beside().prompting(">> PREENCHA O CAMPO 01 - NATUREZA"),
+        masked("Mae_Inscricao", "02 - Insc. Est. Nº :", 2, kMaskInscricao)
+            .at("Pedido", 0, 1, 2).beside().initially(grey).titled("Lab_TIT_Inscricao"),
+        list("IncCombo2", "03 - Central Vorda:", 3, withBlank(kNaoSim))
+            .at("Pedido", 0, 2, 1).beside().initially(grey).titled("Label29"),
+
+        // B. Anexo, group 01.
+        text("Edit29", "01 - Nº de Ficha Auxiliar de Sócios em Anexo:", 101, 2).at("01", 0).beside().initially(grey),
+
+        // C. Contribuinte, group 02.
+        multiLine("RichEdit1", "01 - Razão Social", 201).at("02", 0, 0),
+        text("Edit59", "02 - Nome Fantasia", 202, 55).at("02", 1, 0, 3),
+        masked("Mae_Cgc_Contribuinte", "03 - Nº CNPJ", 203, kMaskCnpj).at("02", 1, 1, 2),
+        masked("MaskEdit2", "04 - Insc. na Junta:", 204, "99999999999;1; ").at("02", 2, 0),
+        masked("MaskEdit1", "05 - Dat.Reg.Junta:", 205, kMaskData).at("02", 2, 1),
+        list("IncCombo8", "06 - Contrib. Especial:", 206, kNaoSim).at("02", 2, 2),
+        masked("MaskEdit7", "07 - Dat. Fim Contrato:", 207, kMaskData).at("02", 2, 3),
+        list("IncCombo6", "08 - Op. Logístico:", 208, kNaoSim).at("02", 3, 0),
+        list("IncCombo7", "09 - Emp. Satélite:", 209, kNaoSim).at("02", 3, 1),
+        masked("MaskEdit4", "10 - CNPJ Op. Logístico:", 210, kMaskCnpj).at("02", 3, 2, 2).initially(FieldState::Disabled),
+        list("IncCombo9", "11 - Port.Da Empresa:", 211, {"ME", "EPP", "DEMAIS"}).at("02", 3, 3),
+
+        // Group 03: fields 01 to 05, the coordinates (06), fields 07 to 13.
+        text("Edit60", "01 - Tipo Log.", 301, 15).at("03", 0, 0, 1),
+        text("Edit61", "02 - Nome do Logradouro", 302, 40).at("03", 0, 1, 4),
+        text("Edit62", "03 - Nº Imóvel", 303, 5).at("03", 0, 2, 1),
+        multiLine("Edit63", "04 - Complemento", 304).at("03", 1, 0),
+        multiLine("RichEdit6", "05 - Referência", 305).at("03", 2, 0),
+        masked("MaskEdit9", "6.1 - Latitude", 3061, {}).at("03.06", 0, 0),
+        masked("MaskEdit10", "6.2 - Longitude", 3062, {}).at("03.06", 0, 1),
+        text("Edit64", "07 - Nome do Bairro", 307, 50).at("03.07", 0, 0, 3),
+        masked("MaskEdit25", "08 - Nº CEP", 308, kMaskCep).at("03.07", 0, 1, 1),
+        masked("MaskEdit26", "09 - Telefone", 309, kMaskTelefone).at("03.07", 0, 2, 1),
+        text("Edit65", "10 - Nome do Distrito", 310, 35).at("03.07", 1, 0, 2),
+        text("Edit66", "11 - Nome do Município", 311, 50).at("03.07", 1, 1, 3),
+        list("IncCombo16", "12 - UF", 312, withBlank(estados())).at("03.07", 1, 2, 1),
+        text("Edit67", "13 - Agência da Receita Estadual - ARE", 313, 35).at("03.07", 2, 0),
+
+        // D. Informações, group 04.
+        list("Inc_FormaJur", "01 - Natureza Jurídica:", 401,
+             {"EMPRESARIO INDIVIDUAL", "SOCIEDADE EM NOME COLETIVO", "SOCIEDADE P/ COTAS RESP.LTDA",
+              "SOCIEDADE CAPITAL E INDÚSTRIA", "SOCIEDADE COMANDITA SIMPLES", "SOCIEDADE COMANDITA P/ AÇÕES",
+              "SOCIEDADE CIVIL", "S/A CAPITAL ABERTO", "S/A CAPITAL FECHADO", "AUTARQUIA", "ÓRGÃO PÚBLICO",
+              "CONCES. SERV.PÚBLICO", "SOC. ECONOMIA MISTA", "EMPRESA PÚBLICA", "FUNDAÇÃO", "COOPERATIVA",
+              "OUTROS"})
+            .at("04", 0, 0, 3),
+        text("Edi_FormaJur_Outros", {}, 406, 50).at("04", 0, 1, 3).initially(grey),
+        list("inc_estab", "02 - Tipo Estabelecimento:", 402, withBlank({"ÚNICO", "MATRIZ", "FILIAL"})).at("04", 1, 0),
+        masked("Mae_CapSocial", "03 - Data Alt. Cap. Social:", 403, kMaskData).at("04", 1, 1),
+        text("Edi_CapSocial", "04 - Capital Social (Subscrito):", 404, 13).at("04", 1, 2),
+        text("Edit4", "05 - Patrimônio Líquido:", 405, 13).at("04", 1, 3),
+
+        // Group 05: CNAE and description of the main activity, then of nine others.
+        list("IncCombo19", "03 - Característica - P. Jurídica:", 503,
+             withBlank({"IMPORTADOR", "EXPORTADOR", "IMPORTADOR E EXPORTADOR", "NÃO PRATICA COMÉRCIO INTERNACIONAL"}))
+            .at("05.03", 0, 0, 3),
+        list("IncCombo1", "04 - Unidade Auxiliar:", 504,
+             withBlank({"NÃO", "ALMOXARIFADO", "DEPOSITO FECHADO", "GARAGEM", "PONTO DE EXPOSIÇÃO",
+                        "ESCRITORIO ADMINISTRATIVO"}))
+            .at("05.03", 0, 1, 2).initially(grey),
+
+        // Group 06.
+        text("Edit19", "01 - Nome:", 601, 35).at("06", 0, 0, 3),
+        masked("MaskEdit3", "02 - Nº CRC:", 602, "ll-999999/l;1; ").at("06", 0, 1, 1),
+        masked("MaskEdit8", "03 - Telefone", 603, kMaskTelefone).at("06", 0, 2, 1),
+        masked("Mae_ContadorCpf", "04 - CPF", 604, kMaskCpf).at("06", 1, 0, 1),
+        text("Edi_ContadorEMail", "05 - Correio Eletrônico", 605, 60).at("06", 1, 1, 3),
+
+        // E. Sócios: the never visible second-person marker.
+        list("IncCombo4", {}, 720, withBlank(kNaoSim)).at("07", 0),
+
+        // F. Declarante, group 08.
+        text("Edit16", "01 - Nome do Declarante :", 801, 46)
+            .at("08", 0)
+            .prompting(">> PREENCHA O CAMPO 01 - NOME DO DECLARANTE DO BLOCO 08 - DECLARAÇÃO DO CONTRIBUINTE  "),
+    };
+
+    // Group 05's CNAE (7) and description (50) pairs: row 01 and rows 02.1 to 02.9.
+    const std::array<std::array<std::pair<const char *, int>, 2>, 10> cnae{{
+        {{{"Edit5", 5011}, {"Edit68", 5012}}},   {{{"Edit69", 5021}, {"Edit30", 5022}}},
+        {{{"Edit71", 5023}, {"Edit70", 5024}}},  {{{"Edit3", 5025}, {"Edit72", 5026}}},
+        {{{"Edit7", 5027}, {"Edit17", 5028}}},   {{{"Edit20", 5029}, {"Edit18", 50210}}},
+        {{{"Edit21", 50211}, {"Edit22", 50212}}}, {{{"Edit26", 50213}, {"Edit23", 50214}}},
+        {{{"Edit27", 50215}, {"Edit25", 50216}}}, {{{"Edit28", 50217}, {"Edit24", 50218}}},
+    }};
+    for (int r = 0; r < 10; ++r) {
+        const QString box = r == 0 ? QStringLiteral("05.01") : QStringLiteral("05.02");
+        const int line = r == 0 ? 0 : r - 1;
+        rows.append(text(cnae[r][0].first, {}, cnae[r][0].second, 7).at(box, line, 0, 1));
+        rows.append(text(cnae[r][1].first, {}, cnae[r][1].second, 50).at(box, line, 1, 6));
+    }
+
+    for (int page = 0; page < 2; ++page) {
+        for (const PartnerField &f : partnerFields()) {
+            FieldRow row = f.row;
+            row.control = QString::fromUtf8(f.controls.at(size_t(page)));
+            row.tag = f.tags.at(size_t(page));
+            row.place.box = page == 0 ? QStringLiteral("Sócio 1") : QStringLiteral("Sócio 2");
+            if (page == 1)
+                row.state = f.secondState;
+            if (row.control == QLatin1String("Mae_NrReg_1"))
+                row.titleControl = QStringLiteral("Lab_TIT_NrReg_1");
+            rows.append(row);
+        }
+    }
+
+    // Every field asks for itself by its number and name, and its block's (the box's
+    // first two characters name the block).
+    const QHash<QString, QString> blocks{
+        {"01", "01 - Documentos em Anexo"},
+        {"02", "02 - Identificação do Contribuinte - Pessoa Jurídica"},
+        {"03", "03 - Endereço do Contribuinte - Pessoa Jurídica"},
+        {"04", "04 - Informações Acessórias"},
+        {"05", "05 - Atividades Econômicas"},
+        {"06", "06 - Responsável Técnico pela Contabilidade"},
+        {"Só", "07 - Identificação / Endereço Residencial do Sócio e/ou Responsável"},
+    };
+    for (FieldRow &row : rows)
+        if (row.prompt.isEmpty() && !row.title.isEmpty())
+            row.prompt = promptFor(row, blocks.value(row.place.box.left(2)));
+    return rows;
+}
+
+const QList<int> &TFm_Fac::recordOrder()
+{
+    // The fields the window puts first (lines 1 to 75), then the rest in layout order.
+    static const QList<int> order{
+        720,   1,     2,     3,     101,   201,   202,   203,   204,   205,   301,   302,   303,   304,   307,
+        308,   309,   310,   311,   312,   313,   401,   402,   403,   404,   5011,  5012,  5021,  5024,  5023,
+        5026,  503,   504,   601,   602,   603,   604,   605,   7011,  7012,  7013,  7014,  7015,  7016,  7017,
+        7018,  7019,  70110, 70111, 70113, 70114, 70116, 70117, 70118, 70120, 70122, 7021,  7022,  7023,  7024,
+        7025,  7026,  7027,  7028,  7029,  70210, 70211, 70213, 70214, 70216, 70217, 70218, 70220, 70222, 801,
+        211,   209,   210,   206,   207,   208,   305,   3061,  3062,  5025,  5027,  5028,  50210, 5029,  50211,
+        50212, 50214, 50217, 5022,  50218, 50216, 50213, 50215, 406,   405,   70123, 70223};
+    return order;
+}
+
+const QList<int> &TFm_Fac::tabOrder()
+{
+    // Field numbers within each group; in group 03 the fields 05 and 06 come after 13.
+    static const QList<int> order{
+        1,     2,     3,     101,   201,   202,   203,   204,   205,   206,   207,   208,   209,   210,   211,
+        301,   302,   303,   304,   307,   308,   309,   310,   311,   312,   313,   305,   3061,  3062,  401,
+        406,   402,   403,   404,   405,   5011,  5012,  5021,  5022,  5023,  5024,  5025,  5026,  5027,  5028,
+        5029,  50210, 50211, 50212, 50213, 50214, 50215, 50216, 50217, 50218, 503,   504,   601,   602,   603,
+        604,   605,   7011,  7012,  7013,  7014,  7015,  7016,  7017,  7018,  7019,  70110, 70111, 70113, 70114,
+        70116, 70117, 70118, 70120, 70122, 70123, 7021,  7022,  7023,  7024,  7025,  7026,  7027,  7028,  7029,
+        70210, 70211, 70213, 70214, 70216, 70217, 70218, 70220, 70222, 70223, 801};
+    return order;
+}
+
+} // namespace editors

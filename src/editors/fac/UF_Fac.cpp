@@ -1,0 +1,326 @@
+#include "editors/fac/UF_Fac.h"
+
+#include "editors/common/FieldBehaviour.h"
+#include "platform/Messages.h"
+#include "platform/RaisedError.h"
+#include "printing/PrintRun.h"
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace editors {
+
+namespace {
+
+QGroupBox *group(const QString &caption, QWidget *parent)
+{
+    auto *g = new QGroupBox(caption, parent);
+    // The groups and the request strip are in the regular face; the window's is bold.
+    QFont regular = g->font();
+    regular.setBold(false);
+    g->setFont(regular);
+    return g;
+}
+
+// A page of PC_Fac: its content sits in a scroll box.
+QWidget *scrolledPage(QTabWidget *pages, const QString &caption, QVBoxLayout **content)
+{
+    auto *scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *inner = new QWidget;
+    *content = new QVBoxLayout(inner);
+    (*content)->setContentsMargins(4, 4, 4, 4);
+    scroll->setWidget(inner);
+    pages->addTab(scroll, caption);
+    return scroll;
+}
+
+} // namespace
+
+TFm_Fac::TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent)
+    : store::FichaEditor(store::FormType::FAC, parent), m_funcoes(funcoes)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+
+    buildWindow();
+    takeMembers();
+    chainTabOrder(QList<QWidget *>{} << m_fields.byTags(tabOrder()).mid(0, 3) << PC_Fac
+                                     << m_fields.byTags(tabOrder()).mid(3) << Button1 << Button2 << Btn_Imprimir
+                                     << Btn_Margens << Btn_Limpar << Btn_Fechar);
+    setRecordFields(m_fields.tagged(recordOrder()));
+    bindChecks();
+    bindRules();
+    FormCreate();
+    fixSizeWhenShown(QSize(712, 644));
+}
+
+void TFm_Fac::buildWindow()
+{
+    auto *strip = new QWidget(this);
+    QFont regular = strip->font();
+    regular.setBold(false);
+    strip->setFont(regular);
+    m_fields.addBox(QStringLiteral("Pedido"), strip);
+
+    PC_Fac = new QTabWidget(this);
+    QVBoxLayout *page = nullptr;
+
+    TabSheet7 = scrolledPage(PC_Fac, QStringLiteral("Anexo"), &page);
+    auto *g01 = group(QStringLiteral("  01 - Documentos em Anexo  "), TabSheet7);
+    m_fields.addBox(QStringLiteral("01"), g01);
+    page->addWidget(g01);
+    page->addStretch();
+
+    TabSheet1 = scrolledPage(PC_Fac, QStringLiteral("Contribuinte"), &page);
+    auto *g02 = group(QStringLiteral("  02 - Identificação do Contribuinte - Pessoa Jurídica  "), TabSheet1);
+    m_fields.addBox(QStringLiteral("02"), g02);
+    auto *g03 = group(QStringLiteral("  03 - Endereço do Contribuinte - Pessoa Jurídica  "), TabSheet1);
+    auto *g03Layout = new QVBoxLayout(g03);
+    g03Layout->setContentsMargins(0, 0, 0, 0);
+    auto *g03a = new QWidget(g03);
+    auto *g0306 = group(QStringLiteral("06 - Coordenadas Geograficas (Latitude e Longitude)"), g03);
+    auto *g03b = new QWidget(g03);
+    for (QWidget *w : {g03a, static_cast<QWidget *>(g0306), g03b})
+        g03Layout->addWidget(w);
+    m_fields.addBox(QStringLiteral("03"), g03a);
+    m_fields.addBox(QStringLiteral("03.06"), g0306);
+    m_fields.addBox(QStringLiteral("03.07"), g03b);
+    page->addWidget(g02);
+    page->addWidget(g03);
+    page->addStretch();
+
+    TabSheet2 = scrolledPage(PC_Fac, QStringLiteral("Informações"), &page);
+    auto *g04 = group(QStringLiteral("  04 - Informações Acessórias  "), TabSheet2);
+    m_fields.addBox(QStringLiteral("04"), g04);
+    auto *g05 = group(QStringLiteral("  05 - Atividades Econômicas  "), TabSheet2);
+    auto *g05Layout = new QVBoxLayout(g05);
+    g05Layout->setContentsMargins(0, 0, 0, 0);
+    g05Layout->setSpacing(0);
+    auto columnTitles = [g05]() {
+        auto *row = new QHBoxLayout;
+        row->setContentsMargins(6, 0, 6, 0);
+        row->addWidget(new QLabel(QStringLiteral("CNAE"), g05), 1);
+        row->addWidget(new QLabel(QStringLiteral("Descrição"), g05), 6);
+        return row;
+    };
+    auto *caption01 = new QLabel(
+        QStringLiteral("01 - Principal Atividade Econômica conforme Cartão CNPJ/MF e Junta Comercial"), g05);
+    auto *caption02 = new QLabel(QStringLiteral("02 - Outras Atividades Econômicas"), g05);
+    auto *g0501 = new QWidget(g05);
+    auto *g0502 = new QWidget(g05);
+    auto *g0503 = new QWidget(g05);
+    caption01->setContentsMargins(6, 2, 6, 0);
+    caption02->setContentsMargins(6, 4, 6, 0);
+    g05Layout->addWidget(caption01);
+    g05Layout->addLayout(columnTitles());
+    g05Layout->addWidget(g0501);
+    g05Layout->addWidget(caption02);
+    g05Layout->addLayout(columnTitles());
+    g05Layout->addWidget(g0502);
+    g05Layout->addWidget(g0503);
+    m_fields.addBox(QStringLiteral("05.01"), g0501);
+    m_fields.addBox(QStringLiteral("05.02"), g0502);
+    m_fields.addBox(QStringLiteral("05.03"), g0503);
+    auto *g06 = group(QStringLiteral("06 - Responsável Técnico pela Contabilidade  "), TabSheet2);
+    m_fields.addBox(QStringLiteral("06"), g06);
+    page->addWidget(g04);
+    page->addWidget(g05);
+    page->addWidget(g06);
+    page->addStretch();
+
+    TabSheet3 = scrolledPage(PC_Fac, QStringLiteral("Sócios"), &page);
+    GrB_Socios = group(QStringLiteral("  07 - Identificação / Endereço Residencial do Sócio e/ou Responsável  "),
+                       TabSheet3);
+    PC_Socios = new QTabWidget(GrB_Socios);
+    TabSheet4 = new QWidget;
+    TabSheet5 = new QWidget;
+    PC_Socios->addTab(TabSheet4, QStringLiteral("Sócio : 01"));
+    PC_Socios->addTab(TabSheet5, QStringLiteral("Sócio : 02"));
+    m_fields.addBox(QStringLiteral("Sócio 1"), TabSheet4);
+    m_fields.addBox(QStringLiteral("Sócio 2"), TabSheet5);
+    auto *socios = new QVBoxLayout(GrB_Socios);
+    socios->setContentsMargins(4, 2, 4, 4);
+    socios->addWidget(PC_Socios);
+    auto *bar = new QWidget(TabSheet3);
+    auto *barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    Button1 = new QPushButton(QStringLiteral("Incluir Sócio: 2"), bar);
+    Button1->setAutoDefault(false);
+    barLayout->addWidget(Button1);
+    barLayout->addStretch();
+    auto *marker = new QWidget(bar);
+    marker->hide();
+    m_fields.addBox(QStringLiteral("07"), marker);
+    page->addWidget(GrB_Socios);
+    page->addWidget(bar);
+    page->addStretch();
+
+    TabSheet6 = scrolledPage(PC_Fac, QStringLiteral("Declarante"), &page);
+    auto *g08 = group(QStringLiteral("08 - Declaração do Contribuinte  "), TabSheet6);
+    auto *g08Layout = new QVBoxLayout(g08);
+    g08Layout->setContentsMargins(6, 6, 6, 4);
+    auto *declaration = new QLabel(
+        QStringLiteral("Declaro para os fins e efeitos de direito, que o presente documento é a expressão da verdade."),
+        g08);
+    declaration->setWordWrap(true);
+    g08Layout->addWidget(declaration);
+    m_fields.addBox(QStringLiteral("08"), g08);
+    page->addWidget(g08);
+    page->addStretch();
+
+    m_fields.build(fieldRows());
+    for (QWidget *w : {TabSheet4, TabSheet5})
+        static_cast<QVBoxLayout *>(w->layout())->addStretch();
+
+    Button2 = new QPushButton(QStringLiteral("&Ajuda"), this);
+    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
+    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
+    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
+    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (auto *b : {Button2, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(75);
+        buttons->addWidget(b);
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(strip);
+    layout->addWidget(PC_Fac, 1);
+    layout->addLayout(buttons);
+
+    connect(Button2, &QPushButton::clicked, this, &TFm_Fac::Button2Click);
+    connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fac::Btn_ImprimirClick);
+    connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Fac::Btn_MargensClick);
+    connect(Btn_Limpar, &QPushButton::clicked, this, &TFm_Fac::Btn_LimparClick);
+    connect(Btn_Fechar, &QPushButton::clicked, this, &TFm_Fac::Btn_FecharClick);
+    connect(Button1, &QPushButton::clicked, this, &TFm_Fac::Button1Click);
+}
+
+void TFm_Fac::takeMembers()
+{
+    auto take = [this](auto *&member, const char *name) {
+        member = m_fields.require<std::remove_reference_t<decltype(*member)>>(QString::fromUtf8(name));
+    };
+    take(Inc_Pedido, "Inc_Pedido");
+    take(Mae_Inscricao, "Mae_Inscricao");
+    take(IncCombo2, "IncCombo2");
+    Lab_TIT_Inscricao = m_fields.title(QStringLiteral("Mae_Inscricao"));
+    Label29 = m_fields.title(QStringLiteral("IncCombo2"));
+    take(Edit29, "Edit29");
+    take(Mae_Cgc_Contribuinte, "Mae_Cgc_Contribuinte");
+    take(MaskEdit1, "MaskEdit1");
+    take(IncCombo8, "IncCombo8");
+    take(MaskEdit7, "MaskEdit7");
+    take(IncCombo6, "IncCombo6");
+    take(IncCombo7, "IncCombo7");
+    take(MaskEdit4, "MaskEdit4");
+    take(IncCombo16, "IncCombo16");
+    take(Edit67, "Edit67");
+    take(Inc_FormaJur, "Inc_FormaJur");
+    take(Edi_FormaJur_Outros, "Edi_FormaJur_Outros");
+    take(inc_estab, "inc_estab");
+    take(Mae_CapSocial, "Mae_CapSocial");
+    take(Edi_CapSocial, "Edi_CapSocial");
+    take(Edit4, "Edit4");
+    take(IncCombo19, "IncCombo19");
+    take(IncCombo1, "IncCombo1");
+    take(Mae_ContadorCpf, "Mae_ContadorCpf");
+    take(Edi_ContadorEMail, "Edi_ContadorEMail");
+    take(IncCombo4, "IncCombo4");
+    take(Inc_Trata_Socio_1, "Inc_Trata_Socio_1");
+    take(Inc_Trata_Socio_2, "Inc_Trata_Socio_2");
+    take(Mae_DtJnt_Socio1, "Mae_DtJnt_Socio1");
+    take(Mae_DtJnt_Socio2, "Mae_DtJnt_Socio2");
+    take(Cmb_TpReg_1, "Cmb_TpReg_1");
+    take(Cmb_TpReg_2, "Cmb_TpReg_2");
+    take(Mae_NrReg_1, "Mae_NrReg_1");
+    take(Mae_NrReg_2, "Mae_NrReg_2");
+    Lab_TIT_NrReg_1 = m_fields.title(QStringLiteral("Mae_NrReg_1"));
+    take(IncCombo3, "IncCombo3");
+    take(Cmb_Parti_1, "Cmb_Parti_1");
+    take(Edit8, "Edit8");
+    take(Edi_Cargo_1, "Edi_Cargo_1");
+    take(Edi_Perce_1, "Edi_Perce_1");
+    take(Edi_Perce_2, "Edi_Perce_2");
+    take(Edi_TpLog_1, "Edi_TpLog_1");
+    take(Edi_NmLog_1, "Edi_NmLog_1");
+    take(Edi_NrImv_1, "Edi_NrImv_1");
+    take(Edi_Bairr_1, "Edi_Bairr_1");
+    take(Edi_Distr_1, "Edi_Distr_1");
+    take(Edi_Munic_1, "Edi_Munic_1");
+    take(Mae_Cep_1, "Mae_Cep_1");
+    take(Mae_Tel_1, "Mae_Tel_1");
+    take(IncCombo5, "IncCombo5");
+    take(Cmb_Uf_1, "Cmb_Uf_1");
+    take(Edit1, "Edit1");
+    take(Edit2, "Edit2");
+    take(RichEdit2, "RichEdit2");
+    take(RichEdit4, "RichEdit4");
+    take(Edit16, "Edit16");
+}
+
+void TFm_Fac::FormCreate()
+{
+    PC_Fac->setCurrentWidget(TabSheet7);
+    PC_Socios->setCurrentWidget(TabSheet5);
+    IncCombo2->SetItemIndex(1); // "SIM": rule 3 closes the dependent fields of block 02
+    Inc_Pedido->setFocus();
+}
+
+void TFm_Fac::showEvent(QShowEvent *event)
+{
+    store::FichaEditor::showEvent(event); // loads the record once
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TFm_Fac::FormShow()
+{
+    // The marker says whether the saved form had a second person.
+    switch (IncCombo4->ItemIndex()) {
+    case 0:
+        Socio2Incluido = false;
+        break;
+    case 1:
+        Socio2Incluido = true;
+        Button1->setText(Inc_FormaJur->ItemIndex() == 0 ? QStringLiteral("Excluir Responsável")
+                                                        : QStringLiteral("Excluir Sócio: 02"));
+        break;
+    default:
+        break;
+    }
+    Inc_Pedido->setFocus();
+}
+
+QStringList TFm_Fac::printLayouts() const { return {}; }
+
+void TFm_Fac::Btn_ImprimirClick()
+{
+    platform::Messages::show(this, platform::kCaptionFichas,
+                             QStringLiteral("A impressão da FAC ainda não está disponível nesta versão do programa."),
+                             platform::MsgIcon::Information);
+}
+
+void TFm_Fac::Btn_MargensClick() { printing::showMarginsDialog(this); }
+void TFm_Fac::Btn_FecharClick() { close(); }
+
+} // namespace editors
