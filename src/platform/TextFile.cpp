@@ -14,6 +14,9 @@ namespace cp1252 {
 
 namespace {
 // Unicode of the bytes 0x80..0x9F; 0 where Windows-1252 leaves the byte undefined.
+// Those five bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as the control character of the
+// same number and are written back as the byte, so a file that holds them survives
+// a load and a save unchanged.
 constexpr char16_t kHigh[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
@@ -24,6 +27,8 @@ constexpr char16_t kHigh[32] = {
 int byteOf(char16_t u)
 {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    if (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0)
         return u;
     for (int i = 0; i < 32; ++i)
         if (kHigh[i] == u && u != 0)

@@ -8,7 +8,9 @@ namespace platform {
 
 // The data files of the program: Windows-1252 text with CR LF line ends.
 // A character that Windows-1252 cannot hold is written as its base letter when it
-// has one ("ő" -> "o", "ș" -> "s"), otherwise as "?".
+// has one ("ő" -> "o", "ș" -> "s"), otherwise as "?". The five bytes that Windows-1252
+// leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as U+0081, U+008D, U+008F,
+// U+0090 and U+009D and are written back as the same bytes.
 namespace cp1252 {
 QByteArray encode(const QString &text);
 QString decode(const QByteArray &bytes);

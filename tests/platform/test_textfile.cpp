@@ -13,6 +13,7 @@ private Q_SLOTS:
     void encodeDecode_data();
     void encodeDecode();
     void writeIsByteExact();
+    void everyByteSurvivesReadAndWrite();
     void readToleratesLineEnds();
     void appendKeepsExistingLines();
     void failedWriteKeepsOldFile();
@@ -35,6 +36,11 @@ void TestTextFile::encodeDecode_data()
     QTest::newRow("letter outside becomes base letter") << QString::fromUtf8("Mészáros Őrs Ștefan")
                                                          << QByteArray("M\xe9sz\xe1ros Ors Stefan")
                                                          << QString::fromUtf8("Mészáros Ors Stefan");
+    QTest::newRow("bytes undefined in Windows-1252 kept") << QString::fromUtf8("a\u0081\u008D\u008F\u0090\u009Dz")
+                                                         << QByteArray("a\x81\x8d\x8f\x90\x9dz")
+                                                         << QString::fromUtf8("a\u0081\u008D\u008F\u0090\u009Dz");
+    QTest::newRow("other control codes of the 0x80 block become ?") << QString::fromUtf8("\u0080\u0085\u009F")
+                                                                     << QByteArray("???") << "???";
     QTest::newRow("symbol outside becomes ?") << QString::fromUtf8("a≥b 😀")
                                                << QByteArray("a?b ?") << "a?b ?";
 }
@@ -54,6 +60,20 @@ void TestTextFile::writeIsByteExact()
     const QString path = dir.filePath("Lista_Fas.fas");
     textfile::writeLines(path, {QString::fromUtf8("01 Sócio"), "", "02 x"});
     QCOMPARE(testsupport::readBytes(path), QByteArray("01 S\xf3" "cio\r\n\r\n02 x\r\n"));
+}
+
+void TestTextFile::everyByteSurvivesReadAndWrite()
+{
+    QByteArray line;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            line.append(char(b));
+    const QByteArray bytes = line + "\r\n" + line + "\r\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Fca_1.fca");
+    testsupport::writeBytes(path, bytes);
+    textfile::writeLines(path, textfile::readLines(path));
+    QCOMPARE(testsupport::readBytes(path), bytes);
 }
 
 void TestTextFile::readToleratesLineEnds()
