@@ -6,8 +6,50 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QVariant>
+
+#include <algorithm>
 
 namespace widgets {
+
+namespace {
+// The maximum length a text field was given, while a longer stored value widens it.
+constexpr char kOwnMaxLength[] = "fichasOwnMaxLength";
+
+int ownMaxLength(const QLineEdit *edit)
+{
+    const QVariant own = edit->property(kOwnMaxLength);
+    return own.isValid() ? own.toInt() : edit->maxLength();
+}
+
+// A stored value longer than the field allows is kept whole, as the masked edit keeps
+// its own: cutting it would lose data at the next save. The field is widened to the
+// value, and narrows again with every character the user removes, back to its own
+// length; typing never makes the text longer than the longer of the two.
+void setTextKeepingLength(QLineEdit *edit, const QString &text)
+{
+    const int own = ownMaxLength(edit);
+    if (!edit->property(kOwnMaxLength).isValid()) {
+        if (text.size() <= own) {
+            edit->setText(text);
+            return;
+        }
+        edit->setProperty(kOwnMaxLength, own);
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+            const int limit = ownMaxLength(edit);
+            const int wanted = std::max(limit, int(edit->text().size()));
+            if (edit->maxLength() > wanted) {
+                // Narrowing re-sets the text: keep the caret where the user left it.
+                const int caret = edit->cursorPosition();
+                edit->setMaxLength(wanted);
+                edit->setCursorPosition(caret);
+            }
+        });
+    }
+    edit->setMaxLength(std::max(own, int(text.size())));
+    edit->setText(text);
+}
+} // namespace
 
 QString fieldText(const TaggedField &f)
 {
@@ -25,7 +67,7 @@ QString fieldText(const TaggedField &f)
 void setFieldText(const TaggedField &f, const QString &text)
 {
     switch (f.kind) {
-    case FieldKind::Text: static_cast<QLineEdit *>(f.widget)->setText(text); break;
+    case FieldKind::Text: setTextKeepingLength(static_cast<QLineEdit *>(f.widget), text); break;
     case FieldKind::Masked: static_cast<TMaskEdit *>(f.widget)->SetText(text); break;
     case FieldKind::RichText: static_cast<QTextEdit *>(f.widget)->setPlainText(text); break;
     case FieldKind::Memo: static_cast<QPlainTextEdit *>(f.widget)->setPlainText(text); break;

@@ -12,7 +12,9 @@ namespace widgets {
 // The text of a text, masked (as its mask gives it), rich-text or memo field, and the
 // shown text of a lookup combo; empty for any other kind.
 QString fieldText(const TaggedField &field);
-// Sets the text of a text, masked (through its mask), rich-text or memo field.
+// Sets the text of a text, masked (through its mask), rich-text or memo field. A text
+// field keeps a value longer than its maximum length whole (the user still cannot make
+// it longer).
 void setFieldText(const TaggedField &field, const QString &text);
 
 // A lookup combo's selected index (-1 for none), its item count, and selecting an item

@@ -93,6 +93,10 @@ private Q_SLOTS:
     void writesEachFormat();
     void roundTrip_data();
     void roundTrip();
+    void storedValueComesBackUnchanged_data();
+    void storedValueComesBackUnchanged();
+    void longStoredValueCannotGrow_data();
+    void longStoredValueCannotGrow();
     void loadSkipsWhatDoesNotFit();
     void missingOrEmptyFileKeepsInitialState();
     void unreadableRecordIsSetAside();
@@ -177,6 +181,80 @@ void TestRecordFile::roundTrip()
     b->GravaFicha();
     QCOMPARE(testsupport::readBytes(b->ArqFicha), first);
     delete b;
+}
+
+namespace {
+const int kNomeMax = 46;
+const QString kLongName = QStringLiteral("Cooperativa dos Produtores Rurais do Vale Verde"); // 47
+}
+
+void TestRecordFile::storedValueComesBackUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("fits the field") << QByteArray("Jos\xe9") << QString::fromUtf8("José");
+    QTest::newRow("longer than the field")
+        << (kLongName + "X").toLatin1() << kLongName + "X";
+    QTest::newRow("far longer than the field")
+        << QByteArray(300, 'a') << QString(300, 'a');
+    QTest::newRow("bytes Windows-1252 leaves undefined")
+        << QByteArray("a\x81\x8d\x8f\x90\x9dz") << QString::fromUtf8("a\u0081\u008D\u008F\u0090\u009Dz");
+}
+
+void TestRecordFile::storedValueComesBackUnchanged()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(QString, text);
+    auto *e = new SampleEditor(FormType::FCA, dir(), 8, false);
+    e->nome->setMaxLength(kNomeMax);
+    const QByteArray bytes = "001 " + value + "\r\n002 01/02/2024\r\n013 \r\n004 -001\r\n";
+    testsupport::writeBytes(e->ArqFicha, bytes);
+    e->CarregaFicha();
+    QCOMPARE(e->nome->text(), text);
+    e->GravaFicha();
+    QCOMPARE(testsupport::readBytes(e->ArqFicha), bytes);
+    delete e;
+}
+
+void TestRecordFile::longStoredValueCannotGrow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    const QString loaded = kLongName + "X";  // 48 characters in a field of 46
+    QTest::newRow("typing at the end") << int(Qt::Key_End) << 0 << "yz" << loaded;
+    QTest::newRow("typing in the middle") << int(Qt::Key_Home) << 0 << "yz" << loaded;
+    QTest::newRow("a character removed is not typed back")
+        << int(Qt::Key_Backspace) << 0 << "yz" << loaded.left(47);
+    QTest::newRow("replaced whole: the field's own length")
+        << int(Qt::Key_A) << int(Qt::ControlModifier) << QString(60, 'b') << QString(kNomeMax, 'b');
+}
+
+void TestRecordFile::longStoredValueCannotGrow()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    auto *e = new SampleEditor(FormType::FCA, dir(), 9, false);
+    e->nome->setMaxLength(kNomeMax);
+    testsupport::writeBytes(e->ArqFicha, "001 " + (kLongName + "X").toLatin1() + "\r\n");
+    e->CarregaFicha();
+    QTest::keyClick(e->nome, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClicks(e->nome, typed);
+    QCOMPARE(e->nome->text(), expected);
+
+    // Cleared, or loaded with a value that fits, the field is back to its own length.
+    e->LimpaCampos();
+    QTest::keyClicks(e->nome, QString(60, 'c'));
+    QCOMPARE(e->nome->text(), QString(kNomeMax, 'c'));
+    testsupport::writeBytes(e->ArqFicha, "001 d\r\n");
+    e->CarregaFicha();
+    QTest::keyClick(e->nome, Qt::Key_End);
+    QTest::keyClicks(e->nome, QString(60, 'd'));
+    QCOMPARE(e->nome->text(), QString(kNomeMax, 'd'));
+    delete e;
 }
 
 void TestRecordFile::loadSkipsWhatDoesNotFit()
