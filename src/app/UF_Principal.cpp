@@ -1,8 +1,10 @@
 #include "app/UF_Principal.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
+#include "platform/WindowPlacement.h"
 #include "store/FichaEditor.h"
 #include "store/FormType.h"
 #include "store/UF_Abrir.h"
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace app {
@@ -93,13 +94,8 @@ void TFm_Principal::buildWindow()
     connect(Btn_Sobre, &QPushButton::clicked, this, &TFm_Principal::Btn_SobreClick);
 
     // OK is the default button (Enter) and Cancelar the cancel button (Esc).
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this] {
-            if (Btn_Ok->isEnabled())
-                Btn_Ok->click();
-        });
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, Btn_Cancelar,
-            &QPushButton::click);
+    platform::DialogKeys::install(this, Btn_Ok, Btn_Cancelar);
+    platform::centreOnScreen(this);
 }
 
 void TFm_Principal::FormCreate()

@@ -1,5 +1,6 @@
 #include "printing/UF_Margens.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/FocusExit.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
@@ -84,10 +85,7 @@ TFm_Margens::TFm_Margens(QWidget *parent, const QString &settingsFile)
     Btn_Ok = new QPushButton(QStringLiteral("Ok"), this);
     Btn_Padrao = new QPushButton(QStringLiteral("Padrão"), this);
     Btn_Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    Btn_Ok->setDefault(true);
-    Btn_Ok->setAutoDefault(true);
-    Btn_Padrao->setAutoDefault(false);
-    Btn_Cancelar->setAutoDefault(false);
+    platform::DialogKeys::install(this, Btn_Ok, Btn_Cancelar);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Btn_Ok);

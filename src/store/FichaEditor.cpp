@@ -1,8 +1,10 @@
 #include "store/FichaEditor.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
+#include "platform/WindowPlacement.h"
 #include "store/Catalogue.h"
 #include "store/UF_Salvar.h"
 
@@ -17,6 +19,9 @@ FichaEditor::FichaEditor(FormType type, QWidget *parent)
     // FormClose: the editor frees itself once it has closed.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(formTypeInfo(type).editorCaption);
+    // No default and no cancel button: Enter presses only a focused button, and Esc
+    // neither closes the form nor saves it.
+    platform::DialogKeys::install(this, nullptr, nullptr);
 }
 
 void FichaEditor::setRecordFields(widgets::TaggedFields fields)
@@ -35,6 +40,8 @@ void FichaEditor::setVisible(bool visible)
     if (visible && !m_sized) {
         m_sized = true;
         setFixedSize(sizeHint().expandedTo(m_minimumSize));
+        // Centred on the screen, not over the window that opened it.
+        platform::centreOnScreen(this);
     }
     QDialog::setVisible(visible);
 }

@@ -53,7 +53,7 @@ public:
     // Where an unreadable record was set aside by the last load, empty when none was.
     QString setAsidePath() const { return m_setAside; }
 
-    // Every way of closing (Fechar, close box, Esc) comes here: the close protocol.
+    // Every way of closing (Fechar, close box, system menu) comes here: the close protocol.
     void done(int result) override;
     void setVisible(bool visible) override;
 

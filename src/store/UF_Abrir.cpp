@@ -1,5 +1,6 @@
 #include "store/UF_Abrir.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -40,12 +41,9 @@ TFm_Abrir::TFm_Abrir(FormType type, const QString &dataFolder, QWidget *parent)
     Btn_Novo = new QPushButton(QStringLiteral("Novo"), this);
     Btn_Excluir = new QPushButton(QStringLiteral("Excluir"), this);
     Btn_Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    Btn_Ok->setDefault(true);
-    for (auto *b : {Btn_Ok, Btn_Novo, Btn_Excluir, Btn_Cancelar}) {
+    for (auto *b : {Btn_Ok, Btn_Novo, Btn_Excluir, Btn_Cancelar})
         b->setFixedSize(75, 25);
-        b->setAutoDefault(false);
-    }
-    Btn_Ok->setAutoDefault(true);
+    platform::DialogKeys::install(this, Btn_Ok, Btn_Cancelar);
 
     auto *top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);

@@ -1,5 +1,7 @@
 #include "store/UF_Salvar.h"
 
+#include "platform/DialogKeys.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,11 +31,9 @@ TFm_Salvar::TFm_Salvar(const QString &caption, QWidget *parent) : QDialog(parent
     Btn_Sim = new QPushButton(QStringLiteral("Sim"), this);
     Btn_Nao = new QPushButton(QStringLiteral("Não"), this);
     Btn_Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    for (auto *b : {Btn_Sim, Btn_Nao, Btn_Cancelar}) {
+    for (auto *b : {Btn_Sim, Btn_Nao, Btn_Cancelar})
         b->setFixedSize(75, 25);
-        b->setAutoDefault(false);
-    }
-    Btn_Sim->setDefault(true);
+    platform::DialogKeys::install(this, Btn_Sim, Btn_Cancelar);
     Btn_Sim->setEnabled(false);
 
     auto *top = new QHBoxLayout;
