@@ -25,28 +25,33 @@ QString oneLine(QString text)
     return text;
 }
 
-// Runs `onKey` for the key presses of one widget; a true answer swallows the key.
-class KeyFilter : public QObject {
+class EventHook : public QObject {
 public:
-    KeyFilter(QWidget *field, std::function<bool(QKeyEvent *)> onKey)
-        : QObject(field), m_onKey(std::move(onKey))
+    EventHook(QObject *target, std::function<bool(QEvent *)> handler) : QObject(target), m_handler(std::move(handler))
     {
-        field->installEventFilter(this);
+        target->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        return event->type() == QEvent::KeyPress && m_onKey(static_cast<QKeyEvent *>(event));
-    }
+    bool eventFilter(QObject *, QEvent *event) override { return m_handler(event); }
 
 private:
-    std::function<bool(QKeyEvent *)> m_onKey;
+    std::function<bool(QEvent *)> m_handler;
 };
+
+// Runs `onKey` for the key presses of one widget; a true answer swallows the key.
+void hookKeys(QWidget *field, std::function<bool(QKeyEvent *)> onKey)
+{
+    hookEvents(field, [onKey = std::move(onKey)](QEvent *e) {
+        return e->type() == QEvent::KeyPress && onKey(static_cast<QKeyEvent *>(e));
+    });
+}
 
 const char *const kStateProperty = "fichasFieldState";
 
 } // namespace
+
+void hookEvents(QObject *target, std::function<bool(QEvent *)> handler) { new EventHook(target, std::move(handler)); }
 
 TMultiLineEdit::TMultiLineEdit(QWidget *parent) : QTextEdit(parent)
 {
@@ -91,7 +96,7 @@ void TMultiLineEdit::insertFromMimeData(const QMimeData *source)
 
 void showPageOnEnter(QWidget *field, QTabWidget *pages, QWidget *page)
 {
-    new KeyFilter(field, [pages, page](QKeyEvent *e) {
+    hookKeys(field, [pages, page](QKeyEvent *e) {
         if (!isEnter(e) || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
         pages->setCurrentWidget(page);
@@ -136,7 +141,7 @@ FieldState fieldState(const QWidget *field)
 
 void installMoneyKeys(QWidget *field)
 {
-    new KeyFilter(field, [](QKeyEvent *e) {
+    hookKeys(field, [](QKeyEvent *e) {
         if (e->matches(QKeySequence::Paste))
             return true;
         if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))

@@ -4,6 +4,8 @@
 
 #include <QTextEdit>
 
+#include <functional>
+
 class QTabWidget;
 
 namespace widgets {
@@ -32,6 +34,10 @@ private:
     // How many more characters typing or pasting may add in place of the selection.
     int room() const;
 };
+
+// Runs a handler for every event the object receives, before the object itself; a true
+// answer swallows the event. The hook lives as long as the object.
+void hookEvents(QObject *target, std::function<bool(QEvent *)> handler);
 
 // Enter in the field shows the page of the page control and puts the focus on the
 // page's first field. The switch is the program's, not the user's tab click.

@@ -32,26 +32,6 @@ void greyField(QWidget *w) { setFieldState(w, FieldState::Grey); }
 void openField(QWidget *w) { setFieldState(w, FieldState::Enabled); }
 void clear(widgets::TIncCombo *list) { list->SetItemIndex(-1); }
 
-// Runs a handler for the events of one object.
-class EventHook : public QObject {
-public:
-    EventHook(QObject *target, std::function<void(QEvent *)> onEvent)
-        : QObject(target), m_onEvent(std::move(onEvent))
-    {
-        target->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        m_onEvent(event);
-        return false;
-    }
-
-private:
-    std::function<void(QEvent *)> m_onEvent;
-};
-
 } // namespace
 
 void TFm_Fac::bindRules()
@@ -78,9 +58,10 @@ void TFm_Fac::bindRules()
 
     // Rule 6: entry into the legal form and every key in it remember its index; the
     // key press is seen before the list reacts, the release after.
-    new EventHook(Inc_FormaJur, [this](QEvent *e) {
+    hookEvents(Inc_FormaJur, [this](QEvent *e) {
         if (e->type() == QEvent::FocusIn || e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
             Inc_FormaJurEnter();
+        return false;
     });
 
     // Rule 2 guards the pages the user switches to, by mouse or keyboard, not those
@@ -98,9 +79,10 @@ void TFm_Fac::bindRules()
         default:
             break;
         }
+        return false;
     };
-    new EventHook(PC_Fac->tabBar(), userSwitch);
-    new EventHook(PC_Fac, userSwitch);
+    hookEvents(PC_Fac->tabBar(), userSwitch);
+    hookEvents(PC_Fac, userSwitch);
     connect(PC_Fac, &QTabWidget::currentChanged, this, [this] {
         if (m_userSwitchingPage) {
             m_userSwitchingPage = false;
@@ -225,12 +207,7 @@ void TFm_Fac::Inc_FormaJurChange()
         PC_Socios->setTabText(1, QStringLiteral("RESPONSÁVEL"));
         if (Socio2Incluido) {
             Button1->setText(QStringLiteral("Excluir Resposável"));
-            Cmb_Parti_1->SetItemIndex(1); // RESPONS.
-            Cmb_Parti_1->setEnabled(false);
-            Edi_Perce_2->clear();
-            Edi_Perce_2->setEnabled(false);
-            Edi_Cargo_1->setText(QStringLiteral("PROCURADOR"));
-            Edi_Cargo_1->setEnabled(false);
+            presetResponsavel();
         } else {
             Button1->setText(QStringLiteral("Incluir Resposável"));
         }
@@ -270,6 +247,18 @@ void TFm_Fac::Inc_FormaJurChange()
         items[kOutros] = kOutrosItem;
         Inc_FormaJur->SetItems(items);
     }
+}
+
+// The responsible person of an individual entrepreneur: "RESPONS.", no share of the
+// company, and "PROCURADOR" as office.
+void TFm_Fac::presetResponsavel()
+{
+    Cmb_Parti_1->SetItemIndex(1); // RESPONS.
+    Cmb_Parti_1->setEnabled(false);
+    Edi_Perce_2->clear();
+    Edi_Perce_2->setEnabled(false);
+    Edi_Cargo_1->setText(QStringLiteral("PROCURADOR"));
+    Edi_Cargo_1->setEnabled(false);
 }
 
 // Rule 6.
@@ -313,12 +302,7 @@ void TFm_Fac::Button1Click()
         if (empresario) {
             Button1->setText(QStringLiteral("Excluir Responsável"));
             PC_Socios->setTabText(1, QStringLiteral("RESPONSÁVEL"));
-            Cmb_Parti_1->SetItemIndex(1); // RESPONS.
-            Cmb_Parti_1->setEnabled(false);
-            Edi_Perce_2->clear();
-            Edi_Perce_2->setEnabled(false);
-            Edi_Cargo_1->setText(QStringLiteral("PROCURADOR"));
-            Edi_Cargo_1->setEnabled(false);
+            presetResponsavel();
         } else {
             Button1->setText(QStringLiteral("Excluir Socio: 2"));
         }

@@ -1,5 +1,6 @@
 #include "editors/fac/UF_Fac.h"
 
+#include "editors/common/ButtonBar.h"
 #include "editors/common/FieldBehaviour.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
@@ -190,20 +191,13 @@ void TFm_Fac::buildWindow()
     Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
     Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
     Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (auto *b : {Button2, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(75);
-        buttons->addWidget(b);
-    }
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(strip);
     layout->addWidget(PC_Fac, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonBar({Button2, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
     connect(Button2, &QPushButton::clicked, this, &TFm_Fac::Button2Click);
     connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fac::Btn_ImprimirClick);

@@ -147,6 +147,7 @@ private:
     void bindRules();
     // Item 16 of the legal forms and the list's text read "OUTROS - " and the other form.
     void rebuildOutros();
+    void presetResponsavel();
     bool m_rebuildingOutros = false;
     bool m_userSwitchingPage = false;
 

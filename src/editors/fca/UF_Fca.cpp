@@ -1,5 +1,6 @@
 #include "editors/fca/UF_Fca.h"
 
+#include "editors/common/ButtonBar.h"
 #include "editors/common/FieldFormats.h"
 #include "printing/PrintRun.h"
 #include "validation/FieldChecks.h"
@@ -131,14 +132,7 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
     Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
     Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (auto *b : {Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(75);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
     connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fca::Btn_ImprimirClick);
     connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Fca::Btn_MargensClick);
