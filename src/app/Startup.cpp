@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHashSeed>
+#include <QIcon>
 #include <QTextStream>
 
 #include <cstdio>
@@ -24,7 +25,8 @@ const char *const kUsage =
     "       fichas pdf FAC|FACA|FAS|FCA CODIGO SAIDA.pdf [--pasta PASTA]\n"
     "\n"
     "  --pasta PASTA  pasta do programa (com Dados/, Forms.ini e help/);\n"
-    "                 sem ela, a pasta do executável\n"
+    "                 sem ela, a pasta do executável ou, se esta não for gravável\n"
+    "                 (programa instalado), ~/.local/share/fichas\n"
     "  --help         mostra este texto\n";
 
 QString executableDir(const char *argv0)
@@ -71,13 +73,12 @@ int run(int argc, char **argv)
         return runCommand(argc, argv, first);
 
     QString pasta;
+    bool help = false;
     for (int i = 1; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (a == QLatin1String("--pasta") && i + 1 < argc) {
+            help = true;
+        } else if (a == QLatin1String("--pasta") && i + 1 < argc) {
             pasta = QString::fromLocal8Bit(argv[++i]);
         } else if (a.startsWith(QLatin1String("--pasta="))) {
             pasta = a.mid(8);
@@ -88,14 +89,26 @@ int run(int argc, char **argv)
         }
     }
 
+    const QString programFolder = platform::ProgramFolder::resolve(pasta, executableDir(argv[0]));
+    if (help) {
+        // Says where this very run would keep the forms, --pasta included.
+        platform::ProgramFolder::setCurrent(programFolder);
+        std::fputs(kUsage, stdout);
+        std::fprintf(stdout, "\nDados: %s\n", platform::ProgramFolder::dataFolder().toLocal8Bit().constData());
+        return 0;
+    }
+
     if (!hasDisplay()) {
         std::fputs("fichas: é preciso uma sessão gráfica (DISPLAY ou WAYLAND_DISPLAY); "
                    "sem tela, use 'fichas valida ...' ou 'fichas pdf ...'.\n", stderr);
         return 1;
     }
 
-    platform::ProgramFolder::setCurrent(platform::ProgramFolder::resolve(pasta, executableDir(argv[0])));
+    platform::ProgramFolder::setCurrent(programFolder);
     QApplication application(argc, argv);
+    // Ties the window to the menu entry and its icon once the package is installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.fichas.fichas"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("fichas")));
     platform::installBrazilianLocale();
     platform::installQtTranslation(&application);
     TFm_Principal principal;

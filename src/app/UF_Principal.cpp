@@ -185,7 +185,9 @@ QString TFm_Principal::aboutText()
 
 void TFm_Principal::Btn_SobreClick()
 {
-    Messages::show(this, platform::kCaptionFichas, aboutText(), MsgIcon::Information);
+    // Installed, the forms live in the user's folder rather than beside the program: say where.
+    Messages::show(this, platform::kCaptionFichas, aboutText() + QStringLiteral("\rDados: ") + PastaDados,
+                   MsgIcon::Information);
 }
 
 } // namespace app

@@ -18,6 +18,8 @@ void TestCommandLine::exitCodes_data()
     QTest::addColumn<QString>("stdoutHas");
     QTest::addColumn<QString>("stderrHas");
     QTest::newRow("help") << QStringList{"--help"} << false << 0 << "--pasta" << "";
+    QTest::newRow("help says where the data is") << QStringList{"--help", "--pasta", "/srv/x/"} << false << 0
+                                                 << "Dados: /srv/x/Dados" << "";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 2 << "" << "Uso: fichas";
     QTest::newRow("pasta without value") << QStringList{"--pasta"} << true << 2 << "" << "Uso: fichas";
     QTest::newRow("no display") << QStringList{} << false << 1 << "" << "sessão gráfica";
