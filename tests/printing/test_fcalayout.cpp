@@ -1,7 +1,7 @@
 #include "FcaFields.h"
 
 #include "platform/Settings.h"
-#include "printing/FieldValues.h"
+#include "editors/common/FieldValues.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
 #include "printing/Margins.h"
@@ -15,6 +15,7 @@
 #include <set>
 
 using namespace printing;
+using editors::FieldValues;
 
 class TestFcaLayout : public QObject {
     Q_OBJECT
@@ -44,7 +45,7 @@ QList<PageContent> TestFcaLayout::pagesWith(const FcaFields &fca, const MarginVa
     const QString ini = m_dir.filePath(QStringLiteral("Forms.ini"));
     writeMargins(ini, margins);
     const FieldValues values(fca.fields);
-    const Layout layout = createLayout(kLayoutFca, [&values](int tag) { return values.valueOf(tag); }, ini);
+    const Layout layout = createLayout(PrintLayout{kLayoutFca, {}}, [&values](int tag) { return values.valueOf(tag); }, ini);
     return LayoutEngine(m_measurer).paginate(layout);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/FichaEditor.h"
+#include "editors/common/EditorBase.h"
 
 #include <array>
 
@@ -21,7 +21,7 @@ class TMaskEdit;
 namespace editors {
 
 // The FCA editor: the holder of a rural property and up to three other producers.
-class TFm_Fca : public store::FichaEditor {
+class TFm_Fca : public EditorBase {
     Q_OBJECT
 public:
     TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
@@ -83,7 +83,7 @@ public:
     void Btn_MargensClick();
     void Btn_FecharClick();
 
-    QStringList printLayouts() const override;
+    QList<printing::PrintLayout> printLayouts() const override;
 
     // Tags in the order of the record file's lines.
     static const std::array<int, 49> &recordOrder();
