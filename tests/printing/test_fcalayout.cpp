@@ -22,7 +22,6 @@ class TestFcaLayout : public QObject {
 private slots:
     void initTestCase();
     void designedAsTheFormIs();
-    void everyDataLabelHasItsControl();
     void fitsWithRoomToSpare_data();
     void fitsWithRoomToSpare();
     void pageElementsSitInHolderBox_data();
@@ -64,21 +63,6 @@ void TestFcaLayout::designedAsTheFormIs()
     QCOMPARE(heights, (QList<double>{17.2, 31.0, 69.8, 69.8, 70.4, 25.4}));
     QCOMPARE(layout.bands.first().kind, BandKind::Title);
     QVERIFY(LayoutLoader::names().contains(kLayoutFca));
-}
-
-void TestFcaLayout::everyDataLabelHasItsControl()
-{
-    FcaFields fca;
-    const QList<int> editorTags = fca.tags();
-    QCOMPARE(editorTags.size(), 49);
-    Layout layout = LayoutLoader::load(kLayoutFca);
-    std::multiset<int> printed;
-    layout.forEachElement([&printed](Element &e) {
-        if (const auto *l = std::get_if<TextLabel>(&e); l && l->tag > 0)
-            printed.insert(l->tag);
-    });
-    // Every control prints exactly once, and nothing else is a data label.
-    QCOMPARE(std::multiset<int>(editorTags.begin(), editorTags.end()), printed);
 }
 
 void TestFcaLayout::fitsWithRoomToSpare_data()
