@@ -1,21 +1,25 @@
 #include "app/Commands.h"
+#include "app/HandOver.h"
 
 #include "editors/EditorFactory.h"
+#include "editors/common/EditorBase.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "printing/PrintRun.h"
 #include "store/Catalogue.h"
-#include "store/FichaEditor.h"
 #include "store/FormType.h"
 #include "validation/TFm_Funcoes.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace app {
 
@@ -48,33 +52,33 @@ struct PdfRequest {
 };
 
 // Returns an empty string when the words make a request, else what is wrong.
-QString parse(const QStringList &args, PdfRequest *r)
+QString parse(QStringList args, PdfRequest *r)
 {
-    QStringList positional;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--pasta")) {
-            if (i + 1 >= args.size())
-                return QStringLiteral("falta a pasta depois de --pasta");
-            r->pasta = args[++i];
-        } else if (args[i].startsWith(QLatin1String("--pasta="))) {
-            r->pasta = args[i].mid(8);
-        } else if (args[i].startsWith(QLatin1String("--"))) {
-            return QStringLiteral("opção desconhecida: %1").arg(args[i]);
-        } else {
-            positional.append(args[i]);
-        }
-    }
-    if (positional.size() != 3)
+    const QString pasta = takePastaOption(args, &r->pasta);
+    if (!pasta.isEmpty())
+        return pasta;
+    for (const QString &a : args)
+        if (a.startsWith(QLatin1String("--")))
+            return QStringLiteral("opção desconhecida: %1").arg(a);
+    if (args.size() != 3)
         return QStringLiteral("são precisos TIPO, CODIGO e SAIDA.pdf");
-    r->type = store::formTypeNamed(positional[0]);
+    r->type = store::formTypeNamed(args[0]);
     if (!r->type)
-        return QStringLiteral("tipo desconhecido: %1").arg(positional[0]);
+        return QStringLiteral("tipo desconhecido: %1").arg(args[0]);
     bool ok = false;
-    r->code = positional[1].toInt(&ok);
+    r->code = args[1].toInt(&ok);
     if (!ok || r->code < 0)
-        return QStringLiteral("código inválido: %1").arg(positional[1]);
-    r->output = positional[2];
+        return QStringLiteral("código inválido: %1").arg(args[1]);
+    r->output = args[2];
     return {};
+}
+
+// True when both paths name one existing file, through links too.
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 int fail(QTextStream &err, const QString &message)
@@ -96,7 +100,7 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
 
     platform::ProgramFolder::setCurrent(
         platform::ProgramFolder::resolve(req.pasta, QCoreApplication::applicationDirPath()));
-    platform::setApplicationTitle(QStringLiteral("Morvetia 3.1"));
+    platform::setApplicationTitle(kApplicationTitle);
     platform::installFontSubstitutions();
     StderrMessages messages(err);
 
@@ -119,17 +123,21 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
     if (!QFileInfo::exists(ficha))
         return fail(err, QStringLiteral("o arquivo da ficha não existe: %1").arg(ficha));
 
+    // The PDF must never take the place of the form it is made from.
+    for (const QString &input : {lista, ficha})
+        if (sameFile(req.output, input))
+            return fail(err, QStringLiteral("a saída %1 é o arquivo da própria ficha; nada foi gravado")
+                                 .arg(QDir::toNativeSeparators(req.output)));
+
     editors::EditorFactory factory;
     editors::registerEditors(factory);
     validation::TFm_Funcoes funcoes;
-    std::unique_ptr<store::FichaEditor> editor(factory.create(req.type->type, nullptr, funcoes));
+    std::unique_ptr<store::FichaEditor> created(factory.create(req.type->type, nullptr, funcoes));
+    auto *editor = qobject_cast<editors::EditorBase *>(created.get());
     if (!editor || editor->printLayouts().isEmpty())
         return fail(err, QStringLiteral("a impressão da %1 ainda não está disponível").arg(req.type->shortName));
     editor->setAttribute(Qt::WA_DeleteOnClose, false);
-    editor->ArqLista = lista;
-    editor->ArqFicha = ficha;
-    editor->CodFicha = req.code;
-    editor->FichaNova = false;
+    handOver(*editor, req.type->type, req.code, false, dados);
 
     // The saved form is only read: an unreadable one is reported, never set aside.
     try {
@@ -138,12 +146,9 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
         return fail(err, QStringLiteral("a ficha salva não pôde ser lida: %1").arg(e.message()));
     }
 
-    editor->preparePrintCopy();
     QString error;
-    const bool ok = printing::renderToPdf(editor->printLayouts(), editor->recordFields(), req.output, &error);
-    editor->restoreAfterPrint();
-    if (!ok)
-        return fail(err, error);
+    if (!editor->printToPdf(req.output, &error))
+        return error.isEmpty() ? 1 : fail(err, error);
     return 0;
 }
 

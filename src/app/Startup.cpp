@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Commands.h"
+#include "app/HandOver.h"
 #include "app/UF_Principal.h"
 #include "platform/Locale.h"
 #include "platform/ProgramFolder.h"
@@ -57,8 +58,8 @@ int runCommand(int argc, char **argv, const QString &command)
         return runValida(args, out, err);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The PDF writer walks hashed containers: a fixed seed keeps its output the same
-    // from run to run, so the same form always gives the same file.
+    // Qt's PDF engine numbers its font objects in hash order: a fixed seed keeps the
+    // output the same from run to run, so the same form always gives the same file.
     QHashSeed::setDeterministicGlobalSeed();
     QApplication gui(argc, argv);
     return runPdf(args, out, err);
@@ -72,21 +73,17 @@ int run(int argc, char **argv)
     if (first == QLatin1String("valida") || first == QLatin1String("pdf"))
         return runCommand(argc, argv, first);
 
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    const bool help = args.removeAll(QStringLiteral("--help")) + args.removeAll(QStringLiteral("-h")) > 0;
     QString pasta;
-    bool help = false;
-    for (int i = 1; i < argc; ++i) {
-        const QString a = QString::fromLocal8Bit(argv[i]);
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            help = true;
-        } else if (a == QLatin1String("--pasta") && i + 1 < argc) {
-            pasta = QString::fromLocal8Bit(argv[++i]);
-        } else if (a.startsWith(QLatin1String("--pasta="))) {
-            pasta = a.mid(8);
-        } else {
-            std::fprintf(stderr, "fichas: opção desconhecida: %s\n", argv[i]);
-            std::fputs(kUsage, stderr);
-            return 2;
-        }
+    const QString problem = takePastaOption(args, &pasta);
+    if (!problem.isEmpty() || !args.isEmpty()) {
+        const QString what = problem.isEmpty() ? QStringLiteral("opção desconhecida: %1").arg(args.first()) : problem;
+        std::fprintf(stderr, "fichas: %s\n", what.toLocal8Bit().constData());
+        std::fputs(kUsage, stderr);
+        return 2;
     }
 
     const QString programFolder = platform::ProgramFolder::resolve(pasta, executableDir(argv[0]));

@@ -1,5 +1,7 @@
 #include "app/UF_Principal.h"
 
+#include "app/HandOver.h"
+
 #include "platform/DialogKeys.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
@@ -106,7 +108,7 @@ void TFm_Principal::FormCreate()
     if (!PastaDados.isEmpty())
         QDir().mkpath(PastaDados);  // a folder that cannot be made shows up at the first file operation
     m_funcoes = std::make_unique<validation::TFm_Funcoes>();
-    platform::setApplicationTitle(QStringLiteral("Morvetia 3.1"));
+    platform::setApplicationTitle(kApplicationTitle);
     setWindowTitle(QStringLiteral("Quilvane"));
 }
 
@@ -153,10 +155,7 @@ void TFm_Principal::Btn_OkClick()
     store::FichaEditor *editor = m_factory->create(info->type, this, *m_funcoes);
     if (!editor)
         return;
-    editor->FichaNova = nova;
-    editor->CodFicha = code;
-    editor->ArqLista = store::catalogueFilePath(PastaDados, info->type);
-    editor->ArqFicha = store::recordFilePath(PastaDados, info->type, code);
+    handOver(*editor, info->type, code, nova, PastaDados);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->exec();
 }

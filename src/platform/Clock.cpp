@@ -15,7 +15,9 @@ std::optional<QDateTime> Clock::sourceDateEpoch()
         return std::nullopt;
     bool ok = false;
     const qint64 seconds = raw.toLongLong(&ok);
-    if (!ok || seconds < 0)
+    // Dates print with four-digit years: an instant outside 1970-9999 is no date at all.
+    constexpr qint64 kLastSecondOf9999 = 253402300799;
+    if (!ok || seconds < 0 || seconds > kLastSecondOf9999)
         return std::nullopt;
     return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc());
 }

@@ -19,7 +19,8 @@ public:
     static void set(const QDateTime &fixed);
     static void reset();
 
-    // The instant SOURCE_DATE_EPOCH names, in UTC; empty when unset or not a number.
+    // The instant SOURCE_DATE_EPOCH names, in UTC; empty when unset, not a number or
+    // outside the years 1970 to 9999.
     static std::optional<QDateTime> sourceDateEpoch();
 };
 

@@ -32,10 +32,42 @@ const QString kHeaderImage = QStringLiteral(":/printing/header.png");
     throw platform::RaisedError(QStringLiteral("Modelo de impressão inválido: %1").arg(detail));
 }
 
+// Where in a layout a problem lies: the layout's name and the element's place, so a
+// damaged layout names what to mend.
+QString g_where;
+
+class Place {
+public:
+    explicit Place(const QString &where) : m_previous(g_where) { g_where = where; }
+    ~Place() { g_where = m_previous; }
+    Place(const Place &) = delete;
+    Place &operator=(const Place &) = delete;
+
+private:
+    QString m_previous;
+};
+
+[[noreturn]] void failHere(const QString &detail)
+{
+    fail(g_where.isEmpty() ? detail : QStringLiteral("%1: %2").arg(g_where, detail));
+}
+
+// A key the loader does not know is a typing error in the layout, never a setting to skip.
+void onlyKeys(const QJsonObject &o, std::initializer_list<const char *> known)
+{
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        bool found = false;
+        for (const char *k : known)
+            found = found || it.key() == QLatin1String(k);
+        if (!found)
+            failHere(QStringLiteral("chave desconhecida \"%1\"").arg(it.key()));
+    }
+}
+
 double number(const QJsonValue &v, const QString &what)
 {
     if (!v.isDouble())
-        fail(QStringLiteral("%1 não é um número").arg(what));
+        failHere(QStringLiteral("%1 não é um número").arg(what));
     return v.toDouble();
 }
 
@@ -45,16 +77,17 @@ QRectF box(const QJsonValue &v, const QString &what)
     if (a.size() == 2)
         return QRectF(number(a[0], what), number(a[1], what), 0.0, 0.0);
     if (a.size() != 4)
-        fail(QStringLiteral("%1 precisa de 2 ou 4 números").arg(what));
+        failHere(QStringLiteral("%1 precisa de 2 ou 4 números").arg(what));
     return QRectF(number(a[0], what), number(a[1], what), number(a[2], what), number(a[3], what));
 }
 
 FontSpec font(const QJsonObject &o)
 {
+    onlyKeys(o, {"face", "size", "bold", "grey"});
     FontSpec f;
     f.face = o.value(QLatin1String("face")).toString();
     if (f.face.isEmpty())
-        fail(QStringLiteral("fonte sem nome"));
+        failHere(QStringLiteral("fonte sem nome"));
     f.pointSize = number(o.value(QLatin1String("size")), QStringLiteral("tamanho da fonte"));
     f.bold = o.value(QLatin1String("bold")).toBool(false);
     f.grey = o.value(QLatin1String("grey")).toBool(false);
@@ -69,16 +102,21 @@ Align align(const QString &s)
         return Align::Center;
     if (s == QLatin1String("right"))
         return Align::Right;
-    fail(QStringLiteral("alinhamento \"%1\"").arg(s));
+    failHere(QStringLiteral("alinhamento \"%1\"").arg(s));
 }
 
 class Parser {
 public:
-    explicit Parser(const QJsonObject &root) : m_root(root)
+    explicit Parser(const QJsonObject &root) : m_root(root), m_place(root.value(QLatin1String("name")).toString())
     {
+        onlyKeys(root, {"name", "reportTitle", "unit", "marginDefaults", "copies", "bandWidth", "fonts", "dataFont",
+                        "pageElementFont", "bands", "pageElements", "blocks"});
         const QJsonObject fonts = root.value(QLatin1String("fonts")).toObject();
-        for (auto it = fonts.begin(); it != fonts.end(); ++it)
+        for (auto it = fonts.begin(); it != fonts.end(); ++it) {
+            const Place place(QStringLiteral("%1, fonte \"%2\"").arg(layoutName(), it.key()));
             m_fonts.insert(it.key(), font(it.value().toObject()));
+        }
+        m_blocks = root.value(QLatin1String("blocks")).toObject();
     }
 
     Layout layout()
@@ -92,22 +130,27 @@ public:
         else if (unit == QLatin1String("0.1mm"))
             l.unit = LayoutUnit::TenthsOfMillimetre;
         else
-            fail(QStringLiteral("unidade \"%1\"").arg(unit));
+            fail(QStringLiteral("%1: unidade \"%2\"").arg(layoutName(), unit));
         const QJsonObject m = m_root.value(QLatin1String("marginDefaults")).toObject();
+        {
+            const Place place(QStringLiteral("%1, marginDefaults").arg(layoutName()));
+            onlyKeys(m, {"top", "bottom", "left", "right"});
+        }
         l.marginDefaults = {m.value(QLatin1String("top")).toInt(), m.value(QLatin1String("bottom")).toInt(),
                             m.value(QLatin1String("left")).toInt(), m.value(QLatin1String("right")).toInt()};
         l.copies = m_root.value(QLatin1String("copies")).toInt(1);
         l.bandWidth = number(m_root.value(QLatin1String("bandWidth")), QStringLiteral("bandWidth"));
         m_dataFont = fontNamed(m_root.value(QLatin1String("dataFont")).toString());
 
-        for (const QJsonValue &b : m_root.value(QLatin1String("bands")).toArray())
-            l.bands.append(band(b.toObject()));
+        const QJsonArray bands = m_root.value(QLatin1String("bands")).toArray();
+        for (qsizetype i = 0; i < bands.size(); ++i)
+            l.bands.append(band(bands[i].toObject(), QStringLiteral("%1, banda %2").arg(layoutName()).arg(i + 1)));
         if (l.bands.isEmpty())
-            fail(QStringLiteral("nenhuma banda"));
+            fail(QStringLiteral("%1: nenhuma banda").arg(layoutName()));
         m_captionFont = fontNamed(m_root.value(QLatin1String("pageElementFont")).toString(
             m_root.value(QLatin1String("dataFont")).toString()));
-        for (const QJsonValue &e : m_root.value(QLatin1String("pageElements")).toArray())
-            l.pageElements.append(element(e.toObject()));
+        elements(m_root.value(QLatin1String("pageElements")).toArray(),
+                 QStringLiteral("%1, elementos da página").arg(layoutName()), 0, &l.pageElements);
         return l;
     }
 
@@ -116,12 +159,20 @@ private:
     {
         const auto it = m_fonts.constFind(name);
         if (it == m_fonts.constEnd())
-            fail(QStringLiteral("fonte \"%1\" não definida").arg(name));
+            failHere(QStringLiteral("fonte \"%1\" não definida").arg(name));
         return *it;
     }
 
-    Band band(const QJsonObject &o)
+    QString layoutName() const
     {
+        const QString name = m_root.value(QLatin1String("name")).toString();
+        return name.isEmpty() ? QStringLiteral("modelo sem nome") : name;
+    }
+
+    Band band(const QJsonObject &o, const QString &where)
+    {
+        const Place place(where);
+        onlyKeys(o, {"kind", "height", "bottomRule", "captionFont", "elements"});
         Band b;
         const QString kind = o.value(QLatin1String("kind")).toString();
         if (kind == QLatin1String("title"))
@@ -129,16 +180,39 @@ private:
         else if (kind == QLatin1String("section"))
             b.kind = BandKind::Section;
         else
-            fail(QStringLiteral("tipo de banda \"%1\"").arg(kind));
+            failHere(QStringLiteral("tipo de banda \"%1\"").arg(kind));
         b.height = number(o.value(QLatin1String("height")), QStringLiteral("altura da banda"));
         b.bottomRule = o.value(QLatin1String("bottomRule")).toBool(false);
         m_captionFont = fontNamed(o.value(QLatin1String("captionFont")).toString());
-        for (const QJsonValue &e : o.value(QLatin1String("elements")).toArray())
-            b.elements.append(element(e.toObject()));
+        elements(o.value(QLatin1String("elements")).toArray(), where, 0, &b.elements);
         return b;
     }
 
-    Element element(const QJsonObject &o)
+    // Appends the elements of a list; a {"block": name, "tagOffset": n} entry stands for
+    // the elements of that block, each data label's Tag raised by n.
+    void elements(const QJsonArray &list, const QString &where, int tagOffset, QList<Element> *out)
+    {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const QJsonObject o = list[i].toObject();
+            const Place place(QStringLiteral("%1, elemento %2").arg(where).arg(i + 1));
+            if (!o.contains(QLatin1String("block"))) {
+                out->append(element(o, tagOffset));
+                continue;
+            }
+            onlyKeys(o, {"block", "tagOffset"});
+            const QString name = o.value(QLatin1String("block")).toString();
+            if (!m_blocks.contains(name))
+                failHere(QStringLiteral("bloco \"%1\" não definido").arg(name));
+            if (m_inBlock.contains(name))
+                failHere(QStringLiteral("bloco \"%1\" usado dentro de si mesmo").arg(name));
+            m_inBlock.append(name);
+            elements(m_blocks.value(name).toArray(), QStringLiteral("%1, bloco \"%2\"").arg(g_where, name),
+                     tagOffset + o.value(QLatin1String("tagOffset")).toInt(0), out);
+            m_inBlock.removeLast();
+        }
+    }
+
+    Element element(const QJsonObject &o, int tagOffset)
     {
         if (o.contains(QLatin1String("rect")))
             return shape(o, ShapeKind::Rectangle, QLatin1String("rect"));
@@ -146,18 +220,21 @@ private:
             return shape(o, ShapeKind::HorizontalLine, QLatin1String("hline"));
         if (o.contains(QLatin1String("vline")))
             return shape(o, ShapeKind::VerticalLine, QLatin1String("vline"));
-        if (o.contains(QLatin1String("image")))
+        if (o.contains(QLatin1String("image"))) {
+            onlyKeys(o, {"image", "source"});
             return Image{box(o.value(QLatin1String("image")), QStringLiteral("imagem")),
                          o.value(QLatin1String("source")).toString(kHeaderImage)};
+        }
         if (o.contains(QLatin1String("caption")))
-            return label(o, o.value(QLatin1String("caption")).toString(), m_captionFont, true);
+            return label(o, o.value(QLatin1String("caption")).toString(), m_captionFont, true, 0);
         if (o.contains(QLatin1String("data")))
-            return label(o, o.value(QLatin1String("text")).toString(), m_dataFont, false);
-        fail(QStringLiteral("elemento desconhecido"));
+            return label(o, o.value(QLatin1String("text")).toString(), m_dataFont, false, tagOffset);
+        failHere(QStringLiteral("elemento desconhecido"));
     }
 
     Shape shape(const QJsonObject &o, ShapeKind kind, QLatin1String key)
     {
+        onlyKeys(o, {key.data(), "tag", "pen", "dotted", "framed", "fill"});
         Shape s;
         s.kind = kind;
         s.box = box(o.value(key), QStringLiteral("forma"));
@@ -168,21 +245,32 @@ private:
         const QString fill = o.value(QLatin1String("fill")).toString(QStringLiteral("white"));
         s.fill = fill == QLatin1String("none") ? QColor(Qt::transparent) : QColor(fill);
         if (!s.fill.isValid())
-            fail(QStringLiteral("cor \"%1\"").arg(fill));
+            failHere(QStringLiteral("cor \"%1\"").arg(fill));
         return s;
     }
 
-    TextLabel label(const QJsonObject &o, const QString &text, const FontSpec &defaultFont, bool caption)
+    TextLabel label(const QJsonObject &o, const QString &text, const FontSpec &defaultFont, bool caption,
+                    int tagOffset)
     {
+        onlyKeys(o, {caption ? "caption" : "data", caption ? "tag" : "text", "name", "box", "at", "autoSize", "font",
+                     "align", "wordWrap", "centerOnBand", "enabled"});
         TextLabel l;
         l.name = o.value(QLatin1String("name")).toString();
         l.text = text;
         l.tag = caption ? o.value(QLatin1String("tag")).toInt(0) : o.value(QLatin1String("data")).toInt();
         if (!caption && l.tag <= 0)
-            fail(QStringLiteral("rótulo de dado sem Tag"));
+            failHere(QStringLiteral("rótulo de dado sem Tag"));
+        if (!caption) {
+            l.tag += tagOffset;
+            // Two labels of one Tag would print one field twice, and the other not at all.
+            const auto seen = m_dataTags.constFind(l.tag);
+            if (seen != m_dataTags.constEnd())
+                failHere(QStringLiteral("Tag %1 repetida (já em %2)").arg(l.tag).arg(*seen));
+            m_dataTags.insert(l.tag, g_where);
+        }
         const bool hasBox = o.contains(QLatin1String("box"));
         if (!hasBox && !o.contains(QLatin1String("at")))
-            fail(QStringLiteral("rótulo \"%1\" sem posição").arg(text));
+            failHere(QStringLiteral("rótulo \"%1\" sem posição").arg(text));
         l.box = box(hasBox ? o.value(QLatin1String("box")) : o.value(QLatin1String("at")), QStringLiteral("rótulo"));
         // A caption given by its corner alone sizes itself to its text; one given a box
         // keeps the box unless told otherwise.
@@ -194,11 +282,15 @@ private:
         l.centerOnBand = o.value(QLatin1String("centerOnBand")).toBool(false);
         l.enabled = o.value(QLatin1String("enabled")).toBool(true);
         if (!l.autoSize && (l.box.width() <= 0.0 || l.box.height() <= 0.0))
-            fail(QStringLiteral("rótulo \"%1\" sem tamanho").arg(text));
+            failHere(QStringLiteral("rótulo \"%1\" sem tamanho").arg(text));
         return l;
     }
 
     QJsonObject m_root;
+    Place m_place;
+    QJsonObject m_blocks;
+    QStringList m_inBlock;
+    QHash<int, QString> m_dataTags;   // where each data label's Tag was first seen
     QHash<QString, FontSpec> m_fonts;
     FontSpec m_dataFont;
     FontSpec m_captionFont;

@@ -6,23 +6,24 @@
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "printing/FieldValues.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
-#include "printing/PdfDocument.h"
 #include "printing/PrintProgress.h"
 #include "printing/ReportFactory.h"
 #include "printing/ReportOutput.h"
 #include "printing/TextMeasurer.h"
 #include "printing/UF_Margens.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
+#include <QSaveFile>
+#include <QTimeZone>
 
 namespace printing {
 
@@ -34,11 +35,10 @@ struct LaidOut {
 };
 
 // Creates, fills and lays out one layout for this print.
-LaidOut layOut(const QString &layoutName, const FieldValues &fields)
+LaidOut layOut(const PrintLayout &printLayout, const TagValues &values)
 {
     platform::installFontSubstitutions();
-    const Layout layout = createLayout(
-        layoutName, [&fields](int tag) { return fields.valueOf(tag); }, platform::ProgramFolder::settingsFile());
+    const Layout layout = createLayout(printLayout, values, platform::ProgramFolder::settingsFile());
     const FontMeasurer measurer;
     return LaidOut{layout.reportTitle, LayoutEngine(measurer).paginate(layout)};
 }
@@ -84,27 +84,19 @@ bool printJob(QWidget *editor, QPrinter &printer, const LaidOut &job)
 
 } // namespace
 
-bool PrintRun::run(QWidget *editor, const QStringList &layoutNames, const widgets::TaggedFields &fields,
-                   int copiesPreset, platform::PrintDialog &dialog)
+bool PrintRun::run(QWidget *editor, const PrintRequest &request, int copiesPreset, platform::PrintDialog &dialog)
 {
     QPrinter *printer = nullptr;
     if (!platform::guard(editor, [&] { printer = dialog.exec(editor, copiesPreset); }) || !printer)
         return false;
-    const FieldValues values(fields);
-    for (const QString &name : layoutNames) {
+    for (const PrintLayout &layout : request.layouts) {
         bool printed = false;
-        platform::guard(editor, [&] { printed = printJob(editor, *printer, layOut(name, values)); });
+        platform::guard(editor, [&] { printed = printJob(editor, *printer, layOut(layout, request.values)); });
         // The next layouts would meet the same printer: one report is enough.
         if (!printed)
             return false;
     }
     return true;
-}
-
-bool PrintRun::run(QWidget *editor, const QStringList &layoutNames, const widgets::TaggedFields &fields,
-                   int copiesPreset)
-{
-    return run(editor, layoutNames, fields, copiesPreset, platform::PrintDialog::instance());
 }
 
 int copiesPreset(const QString &layoutName)
@@ -116,59 +108,107 @@ int copiesPreset(const QString &layoutName)
     }
 }
 
-bool renderToPdf(const QStringList &layoutNames, const widgets::TaggedFields &fields, const QString &pdfPath,
-                 QString *error)
+bool renderPdf(const PrintRequest &request, QByteArray *pdf, QString *error)
 {
     auto failed = [error](const QString &message) {
         if (error)
             *error = message;
         return false;
     };
-    if (layoutNames.isEmpty())
+    if (request.layouts.isEmpty())
         return failed(QStringLiteral("Nenhum modelo de impressão indicado."));
     try {
-        const FieldValues values(fields);
         QList<LaidOut> jobs;
-        for (const QString &name : layoutNames)
-            jobs.append(layOut(name, values));
+        for (const PrintLayout &layout : request.layouts)
+            jobs.append(layOut(layout, request.values));
 
-        PdfDocument pdf(QPageSize(QPageSize::A4), 1200);
-        pdf.setTitle(jobs.first().title);
-        pdf.setCreator(QCoreApplication::applicationName());
-        pdf.setCreationDate(platform::Clock::now());
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return failed(QStringLiteral("Não foi possível gerar o PDF."));
-        bool first = true;
-        for (const LaidOut &job : jobs) {
-            drawPages(painter, pdf, [&pdf] { return pdf.newPage(); }, job.pages, !first);
-            first = false;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            writer.setResolution(1200);   // what a high-resolution PDF printer uses
+            writer.setTitle(jobs.first().title);
+            writer.setCreator(QCoreApplication::applicationName());
+            QPainter painter;
+            if (!painter.begin(&writer))
+                return failed(QStringLiteral("Não foi possível gerar o PDF."));
+            bool first = true;
+            for (const LaidOut &job : jobs) {
+                drawPages(painter, writer, job.pages, !first);
+                first = false;
+            }
+            if (!painter.end())
+                return failed(QStringLiteral("Não foi possível gerar o PDF."));
         }
-        if (!painter.end() || pdf.data().isEmpty())
-            return failed(QStringLiteral("Não foi possível gerar o PDF."));
-        const QByteArray bytes = pdf.data();
-
-        // Written beside its place and then renamed, so a failure never leaves half a PDF
-        // under the asked name; an output file needs no wait for the disk.
-        const QFileInfo target(pdfPath);
-        QTemporaryFile file(target.absolutePath() + QStringLiteral("/.fichas-XXXXXX.pdf"));
-        if (!file.open()
-            || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                    | QFileDevice::ReadOther)
-            || file.write(bytes) != bytes.size() || !file.flush())
-            return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
-                              .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
-        QFile::remove(target.absoluteFilePath());
-        if (!file.rename(target.absoluteFilePath()))
-            return failed(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
-                              .arg(QDir::toNativeSeparators(pdfPath), file.errorString()));
-        file.setAutoRemove(false);
+        *pdf = buffer.data();
+        if (const auto epoch = platform::Clock::sourceDateEpoch())
+            *pdf = withCreationDate(*pdf, *epoch);
         return true;
     } catch (const platform::RaisedError &e) {
         return failed(e.message());
     } catch (const std::exception &e) {
         return failed(QString::fromLocal8Bit(e.what()));
     }
+}
+
+bool renderToPdf(const PrintRequest &request, const QString &pdfPath, QString *error)
+{
+    QByteArray pdf;
+    if (!renderPdf(request, &pdf, error))
+        return false;
+    // QSaveFile writes beside the target and renames only a complete file; it creates
+    // with the umask and keeps an existing file's mode.
+    QSaveFile file(pdfPath);
+    auto failed = [&] {
+        if (error)
+            *error = QStringLiteral("Não foi possível gravar o arquivo %1: %2")
+                         .arg(QDir::toNativeSeparators(pdfPath), file.errorString());
+        return false;   // the unfinished file goes with `file`
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed();
+    // A short write is asked again for the rest: the system gives its reason (a full disk,
+    // a file too large) on the write that cannot start, not on the one cut short.
+    for (qsizetype done = 0; done < pdf.size();) {
+        const qint64 written = file.write(pdf.constData() + done, pdf.size() - done);
+        if (written <= 0)
+            return failed();
+        done += written;
+    }
+    if (!file.commit())
+        return failed();
+    return true;
+}
+
+QByteArray withCreationDate(const QByteArray &pdf, const QDateTime &when)
+{
+    static const QByteArray key("/CreationDate (D:");
+    const qsizetype start = pdf.indexOf(key);
+    if (start < 0)
+        return pdf;
+    const qsizetype from = start + key.size();
+    const qsizetype end = pdf.indexOf(')', from);
+    if (end < 0)
+        return pdf;
+    const QByteArray digits =
+        when.toTimeZone(QTimeZone::utc()).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    QByteArray date;
+    switch (end - from) {
+    case 15:   // yyyyMMddHHmmssZ
+        date = digits + 'Z';
+        break;
+    case 21:   // yyyyMMddHHmmss+HH'mm'
+        date = digits + "+00'00'";
+        break;
+    default:
+        return pdf;
+    }
+    if (digits.size() != 14)
+        return pdf;
+    QByteArray out = pdf;
+    out.replace(from, end - from, date);
+    return out;
 }
 
 void showMarginsDialog(QWidget *editor)

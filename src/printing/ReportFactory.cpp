@@ -3,27 +3,12 @@
 #include "printing/LayoutLoader.h"
 #include "printing/Margins.h"
 
-#include <QHash>
-
 namespace printing {
 
-namespace {
-QHash<QString, LayoutSteps> &stepsByLayout()
+Layout createLayout(const PrintLayout &printLayout, const TagValues &values, const QString &settingsFile)
 {
-    static QHash<QString, LayoutSteps> steps;
-    return steps;
-}
-} // namespace
-
-void registerLayoutSteps(const QString &layoutName, LayoutSteps steps)
-{
-    stepsByLayout().insert(layoutName, std::move(steps));
-}
-
-Layout createLayout(const QString &layoutName, const TagValues &values, const QString &settingsFile)
-{
-    Layout layout = LayoutLoader::load(layoutName);
-    const LayoutSteps steps = stepsByLayout().value(layoutName);
+    Layout layout = LayoutLoader::load(printLayout.name);
+    const LayoutSteps &steps = printLayout.steps;
     if (steps.beforeFill)
         steps.beforeFill(layout, values);
     tagFill(layout, values);

@@ -40,12 +40,6 @@ public:
     // nothing else: raises platform::RaisedError when it cannot be read.
     void applyRecordFile(const QString &path);
 
-    // The print layouts of the form, in printing order, and the steps that "&Imprimir"
-    // runs on the fields after its checks and before the tag fill (undone after it).
-    virtual QStringList printLayouts() const { return {}; }
-    virtual void preparePrintCopy() {}
-    virtual void restoreAfterPrint() {}
-
     // The editor's input fields in component order (tag 0: cleared but not stored).
     const widgets::TaggedFields &recordFields() const { return m_record.fields(); }
     const RecordFile &record() const { return m_record; }

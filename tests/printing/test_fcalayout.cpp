@@ -1,7 +1,7 @@
 #include "FcaFields.h"
 
 #include "platform/Settings.h"
-#include "printing/FieldValues.h"
+#include "editors/common/FieldValues.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
 #include "printing/Margins.h"
@@ -15,13 +15,13 @@
 #include <set>
 
 using namespace printing;
+using editors::FieldValues;
 
 class TestFcaLayout : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
     void designedAsTheFormIs();
-    void everyDataLabelHasItsControl();
     void fitsWithRoomToSpare_data();
     void fitsWithRoomToSpare();
     void pageElementsSitInHolderBox_data();
@@ -44,7 +44,7 @@ QList<PageContent> TestFcaLayout::pagesWith(const FcaFields &fca, const MarginVa
     const QString ini = m_dir.filePath(QStringLiteral("Forms.ini"));
     writeMargins(ini, margins);
     const FieldValues values(fca.fields);
-    const Layout layout = createLayout(kLayoutFca, [&values](int tag) { return values.valueOf(tag); }, ini);
+    const Layout layout = createLayout(PrintLayout{kLayoutFca, {}}, [&values](int tag) { return values.valueOf(tag); }, ini);
     return LayoutEngine(m_measurer).paginate(layout);
 }
 
@@ -63,21 +63,6 @@ void TestFcaLayout::designedAsTheFormIs()
     QCOMPARE(heights, (QList<double>{17.2, 31.0, 69.8, 69.8, 70.4, 25.4}));
     QCOMPARE(layout.bands.first().kind, BandKind::Title);
     QVERIFY(LayoutLoader::names().contains(kLayoutFca));
-}
-
-void TestFcaLayout::everyDataLabelHasItsControl()
-{
-    FcaFields fca;
-    const QList<int> editorTags = fca.tags();
-    QCOMPARE(editorTags.size(), 49);
-    Layout layout = LayoutLoader::load(kLayoutFca);
-    std::multiset<int> printed;
-    layout.forEachElement([&printed](Element &e) {
-        if (const auto *l = std::get_if<TextLabel>(&e); l && l->tag > 0)
-            printed.insert(l->tag);
-    });
-    // Every control prints exactly once, and nothing else is a data label.
-    QCOMPARE(std::multiset<int>(editorTags.begin(), editorTags.end()), printed);
 }
 
 void TestFcaLayout::fitsWithRoomToSpare_data()

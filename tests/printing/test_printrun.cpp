@@ -1,4 +1,5 @@
 #include "FcaFields.h"
+#include "editors/common/FieldValues.h"
 #include "MessageRecorder.h"
 
 #include "platform/PrintDialog.h"
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 
 using namespace printing;
@@ -46,6 +48,28 @@ QString pdfText(const QString &path, int pageNumber = 0, bool boxes = false)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The request an FCA editor with these fields hands over.
+PrintRequest requestFor(const FcaFields &fca, const QStringList &layouts = {kLayoutFca})
+{
+    PrintRequest request;
+    for (const QString &name : layouts)
+        request.layouts.append(PrintLayout{name, {}});
+    request.values = [values = editors::FieldValues(fca.fields)](int tag) { return values.valueOf(tag); };
+    return request;
+}
+
+// A tool's standard output, or a null string when the tool is missing.
+QString toolOutput(const QString &tool, const QStringList &args)
+{
+    const QString path = QStandardPaths::findExecutable(tool);
+    if (path.isEmpty())
+        return QString();
+    QProcess p;
+    p.start(path, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 #define REQUIRE_POPPLER()                                                                                          \
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())                                     \
     QSKIP("pdftotext (poppler-utils) is not installed")
@@ -62,8 +86,12 @@ private slots:
     void printsTheChosenCopies();
     void unusablePrinterIsReported();
     void pdfHoldsTheFilledForm();
+    void everyLayoutInOneFile();
     void sameFormGivesSameBytes();
+    void creationDateKeepsItsLength_data();
+    void creationDateKeepsItsLength();
     void unknownLayoutFails();
+    void layoutStepsTravelWithTheRequest();
 
 private:
     void fill(FcaFields &fca);
@@ -96,7 +124,7 @@ void TestPrintRun::cancelPrintsNothingAndSaysNothing()
     platform::PdfPrintDialog dialog(out);
     dialog.cancel();
     FcaFields fca;
-    QVERIFY(!PrintRun::run(&fca.window, {kLayoutFca}, fca.fields, copiesPreset(kLayoutFca), dialog));
+    QVERIFY(!PrintRun::run(&fca.window, requestFor(fca), copiesPreset(kLayoutFca), dialog));
     QCOMPARE(dialog.presets, QList<int>{2});
     QVERIFY(!QFile::exists(out));
     QVERIFY(recorder.messages.isEmpty());
@@ -122,7 +150,7 @@ void TestPrintRun::printsTheChosenCopies()
     dialog.confirm(answer);
     FcaFields fca;
     fill(fca);
-    QVERIFY(PrintRun::run(&fca.window, {kLayoutFca}, fca.fields, 2, dialog));
+    QVERIFY(PrintRun::run(&fca.window, requestFor(fca), 2, dialog));
     QCOMPARE(dialog.presets, QList<int>{2});
     QCOMPARE(dialog.printer().copyCount(), copies);
     QCOMPARE(dialog.printer().docName(), QStringLiteral("FAS - Página 1/1"));
@@ -140,7 +168,7 @@ void TestPrintRun::unusablePrinterIsReported()
     platform::PdfPrintDialog dialog(m_dir.filePath(QStringLiteral("missing/folder/out.pdf")));
     FcaFields fca;
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!PrintRun::run(&fca.window, {kLayoutFca, kLayoutFca}, fca.fields, 2, dialog));
+    QVERIFY(!PrintRun::run(&fca.window, requestFor(fca, {kLayoutFca, kLayoutFca}), 2, dialog));
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.last().caption, platform::kCaptionFichas);
     QVERIFY(recorder.last().text.contains(QStringLiteral("não pôde ser usada")));
@@ -151,19 +179,39 @@ void TestPrintRun::pdfHoldsTheFilledForm()
     REQUIRE_POPPLER();
     FcaFields fca;
     fill(fca);
+    fca.setText(3, QStringLiteral("Sítio Três Irmãos € Cia"));
     const QString out = m_dir.filePath(QStringLiteral("fca.pdf"));
     QString error;
-    QVERIFY2(renderToPdf({kLayoutFca}, fca.fields, out, &error), qPrintable(error));
-    const QByteArray pdf = readAll(out);
-    QCOMPARE(pageCount(pdf), 1);
-    QVERIFY(pdf.contains("/FontFile2"));   // fonts embedded
+    QVERIFY2(renderToPdf(requestFor(fca), out, &error), qPrintable(error));
+    const QString info = toolOutput(QStringLiteral("pdfinfo"), {out});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("595 x 842 pts (A4)")), qPrintable(info));
+    // Every font is embedded: pdffonts' "emb" column says yes on each font line.
+    const QStringList fonts = toolOutput(QStringLiteral("pdffonts"), {out}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString &font : fonts)
+        QVERIFY2(font.contains(QRegularExpression(QStringLiteral("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"))), qPrintable(font));
     const QString text = pdfText(out);
     for (const char *expected : {"FICHA COMPLEMENTAR DA AGROPECUÁRIA - FCA", "01 - IDENTIFICAÇÃO DO PRODUTOR TITULAR",
-                                 "JOSÉ DA SILVA", "123.456.789-09", "2-Alterar", "MARIA APARECIDA", "Página"})
+                                 "JOSÉ DA SILVA", "123.456.789-09", "2-Alterar", "MARIA APARECIDA", "Página",
+                                 "Sítio Três Irmãos € Cia"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     // Holders 1 and 3 have no treatment: nothing coded prints for them.
     QVERIFY(!text.contains(QStringLiteral("1-Incluir")));
     QVERIFY(!text.contains(QStringLiteral("AAAA")));
+    const QString check = toolOutput(QStringLiteral("qpdf"), {QStringLiteral("--check"), out});
+    if (!check.isNull())
+        QVERIFY2(check.contains(QStringLiteral("No syntax or stream encoding errors")), qPrintable(check));
+}
+
+void TestPrintRun::everyLayoutInOneFile()
+{
+    REQUIRE_POPPLER();
+    FcaFields fca;
+    const QString out = m_dir.filePath(QStringLiteral("two.pdf"));
+    QString error;
+    QVERIFY2(renderToPdf(requestFor(fca, {kLayoutFca, kLayoutFca}), out, &error), qPrintable(error));
+    QVERIFY(toolOutput(QStringLiteral("pdfinfo"), {out}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
 }
 
 void TestPrintRun::sameFormGivesSameBytes()
@@ -171,16 +219,37 @@ void TestPrintRun::sameFormGivesSameBytes()
     qputenv("SOURCE_DATE_EPOCH", "1704164645");   // 2024-01-02 03:04:05 UTC
     FcaFields fca;
     fill(fca);
-    const QString first = m_dir.filePath(QStringLiteral("a.pdf"));
-    const QString second = m_dir.filePath(QStringLiteral("b.pdf"));
+    QByteArray first, second;
     QString error;
-    QVERIFY2(renderToPdf({kLayoutFca}, fca.fields, first, &error), qPrintable(error));
+    QVERIFY2(renderPdf(requestFor(fca), &first, &error), qPrintable(error));
     QTest::qWait(1100);   // another second on the wall clock
-    QVERIFY2(renderToPdf({kLayoutFca}, fca.fields, second, &error), qPrintable(error));
+    QVERIFY2(renderPdf(requestFor(fca), &second, &error), qPrintable(error));
     qunsetenv("SOURCE_DATE_EPOCH");
-    const QByteArray a = readAll(first);
-    QVERIFY(a.contains("/CreationDate (D:20240102030405+00'00')"));
-    QCOMPARE(a, readAll(second));
+    QVERIFY(first.contains("/CreationDate (D:20240102030405"));
+    QCOMPARE(first, second);
+}
+
+void TestPrintRun::creationDateKeepsItsLength_data()
+{
+    QTest::addColumn<QByteArray>("pdf");
+    QTest::addColumn<QByteArray>("stamped");
+    const QByteArray tail(" >>\nendobj\n");
+    QTest::newRow("UTC form") << "<< /CreationDate (D:20261208040823Z)" + tail
+                              << "<< /CreationDate (D:20240102030405Z)" + tail;
+    QTest::newRow("offset form") << "<< /CreationDate (D:20261208010823-03'00')" + tail
+                                 << "<< /CreationDate (D:20240102030405+00'00')" + tail;
+    QTest::newRow("other shape left alone") << "<< /CreationDate (D:2026)" + tail << "<< /CreationDate (D:2026)" + tail;
+    QTest::newRow("no date") << "<< /Title (x)" + tail << "<< /Title (x)" + tail;
+    QTest::newRow("date never closed") << QByteArray("<< /CreationDate (D:20261208040823Z")
+                                       << QByteArray("<< /CreationDate (D:20261208040823Z");
+}
+
+void TestPrintRun::creationDateKeepsItsLength()
+{
+    QFETCH(QByteArray, pdf);
+    QFETCH(QByteArray, stamped);
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(1704164645, QTimeZone::utc());
+    QCOMPARE(withCreationDate(pdf, when), stamped);
 }
 
 void TestPrintRun::unknownLayoutFails()
@@ -188,9 +257,26 @@ void TestPrintRun::unknownLayoutFails()
     FcaFields fca;
     QString error;
     const QString out = m_dir.filePath(QStringLiteral("none.pdf"));
-    QVERIFY(!renderToPdf({QStringLiteral("TRl_Nenhum")}, fca.fields, out, &error));
+    QVERIFY(!renderToPdf(requestFor(fca, {QStringLiteral("TRl_Nenhum")}), out, &error));
     QVERIFY(error.contains(QStringLiteral("TRl_Nenhum")));
     QVERIFY(!QFile::exists(out));
+}
+
+void TestPrintRun::layoutStepsTravelWithTheRequest()
+{
+    FcaFields fca;
+    PrintRequest request = requestFor(fca);
+    QStringList seen;
+    request.layouts.first().steps.beforeFill = [&seen](Layout &, const TagValues &) { seen << QStringLiteral("before"); };
+    request.layouts.first().steps.afterFill = [&seen](Layout &, const TagValues &) { seen << QStringLiteral("after"); };
+    QByteArray pdf;
+    QString error;
+    QVERIFY2(renderPdf(request, &pdf, &error), qPrintable(error));
+    QCOMPARE(seen, (QStringList{QStringLiteral("before"), QStringLiteral("after")}));
+    // Another request of the same layout has no steps of its own.
+    seen.clear();
+    QVERIFY2(renderPdf(requestFor(fca), &pdf, &error), qPrintable(error));
+    QVERIFY(seen.isEmpty());
 }
 
 QTEST_MAIN(TestPrintRun)

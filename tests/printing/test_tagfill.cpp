@@ -1,4 +1,4 @@
-#include "printing/FieldValues.h"
+#include "editors/common/FieldValues.h"
 #include "printing/TagFill.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -11,6 +11,7 @@
 #include <memory>
 
 using namespace printing;
+using editors::FieldValues;
 using widgets::FieldKind;
 
 namespace {

@@ -48,7 +48,7 @@ QWidget *scrolledPage(QTabWidget *pages, const QString &caption, QVBoxLayout **c
 } // namespace
 
 TFm_Fac::TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : store::FichaEditor(store::FormType::FAC, parent), m_funcoes(funcoes)
+    : EditorBase(store::FormType::FAC, parent), m_funcoes(funcoes)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -280,7 +280,7 @@ void TFm_Fac::FormCreate()
 
 void TFm_Fac::showEvent(QShowEvent *event)
 {
-    store::FichaEditor::showEvent(event); // loads the record once
+    EditorBase::showEvent(event); // loads the record once
     if (!m_shown) {
         m_shown = true;
         FormShow();
@@ -304,8 +304,6 @@ void TFm_Fac::FormShow()
     }
     Inc_Pedido->setFocus();
 }
-
-QStringList TFm_Fac::printLayouts() const { return {}; }
 
 void TFm_Fac::Btn_ImprimirClick()
 {

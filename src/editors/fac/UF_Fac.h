@@ -1,7 +1,7 @@
 #pragma once
 
+#include "editors/common/EditorBase.h"
 #include "editors/common/FieldTable.h"
-#include "store/FichaEditor.h"
 
 class QGroupBox;
 class QLabel;
@@ -25,7 +25,7 @@ class TMultiLineEdit;
 // information, economic activities, accountant, partners and declarant.
 // Its fields are made from its field table (fieldRows); those that its rules and checks
 // use are members under the form's names.
-class TFm_Fac : public store::FichaEditor {
+class TFm_Fac : public EditorBase {
     Q_OBJECT
 public:
     TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
@@ -135,7 +135,6 @@ public:
     void Btn_LimparClick();                                // 14, clear the form
     void Button2Click();                                   // 15, help
 
-    QStringList printLayouts() const override;
 
 protected:
     void showEvent(QShowEvent *event) override;

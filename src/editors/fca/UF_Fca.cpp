@@ -96,7 +96,7 @@ const QList<int> &TFm_Fca::tabOrder()
 }
 
 TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : store::FichaEditor(store::FormType::FCA, parent), m_funcoes(funcoes)
+    : EditorBase(store::FormType::FCA, parent), m_funcoes(funcoes)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -156,12 +156,12 @@ void TFm_Fca::FormCreate()
     Btn_LimparClick();
 }
 
-QStringList TFm_Fca::printLayouts() const { return {printing::kLayoutFca}; }
+QList<printing::PrintLayout> TFm_Fca::printLayouts() const { return {{printing::kLayoutFca, {}}}; }
 
 void TFm_Fca::Btn_LimparClick() { LimpaCampos(); }
 
-// The FCA prints without checks of its own, two copies preset.
-void TFm_Fca::Btn_ImprimirClick() { printing::PrintRun::run(this, printLayouts(), recordFields(), 2); }
+// The FCA prints without checks of its own, with its layout's two copies preset.
+void TFm_Fca::Btn_ImprimirClick() { printForm(); }
 
 void TFm_Fca::Btn_MargensClick() { printing::showMarginsDialog(this); }
 void TFm_Fca::Btn_FecharClick() { close(); }

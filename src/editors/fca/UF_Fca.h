@@ -1,7 +1,7 @@
 #pragma once
 
+#include "editors/common/EditorBase.h"
 #include "editors/common/FieldTable.h"
-#include "store/FichaEditor.h"
 
 class QGroupBox;
 class QPushButton;
@@ -15,7 +15,7 @@ namespace editors {
 
 // The FCA editor: the holder of a rural property and up to three other producers.
 // Its fields are made from its field table and found by name (fields()).
-class TFm_Fca : public store::FichaEditor {
+class TFm_Fca : public EditorBase {
     Q_OBJECT
 public:
     TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
@@ -34,7 +34,7 @@ public:
     void Btn_MargensClick();
     void Btn_FecharClick();
 
-    QStringList printLayouts() const override;
+    QList<printing::PrintLayout> printLayouts() const override;
     const FieldTable &fields() const { return m_fields; }
 
     // The field table, the tags in record-line order and in keyboard order.

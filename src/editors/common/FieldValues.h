@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace printing {
+namespace editors {
 
 // The print values of an editor's tagged controls, for the tag fill.
 class FieldValues {
@@ -24,4 +24,4 @@ private:
     const widgets::TaggedFields &m_fields;
 };
 
-} // namespace printing
+} // namespace editors

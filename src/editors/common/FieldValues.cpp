@@ -1,8 +1,8 @@
-#include "printing/FieldValues.h"
+#include "editors/common/FieldValues.h"
 
 #include "widgets/FieldValue.h"
 
-namespace printing {
+namespace editors {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::optional<QString> FieldValues::valueOf(int tag) const
     return std::nullopt;
 }
 
-} // namespace printing
+} // namespace editors

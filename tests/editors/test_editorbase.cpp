@@ -1,0 +1,165 @@
+#include "MessageRecorder.h"
+#include "editors/common/EditorBase.h"
+#include "platform/PrintDialog.h"
+#include "platform/ProgramFolder.h"
+#include "printing/PrintRun.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// An editor whose print steps say when they run; its one field is upper-cased for the
+// printed copy, as the FAC does.
+class StepEditor final : public editors::EditorBase {
+public:
+    explicit StepEditor(QStringList &log) : EditorBase(store::FormType::FCA), m_log(log)
+    {
+        name = new QLineEdit(QStringLiteral("joão"), this);
+        setRecordFields({{1, widgets::FieldKind::Text, name}});
+    }
+
+    QList<printing::PrintLayout> printLayouts() const override { return {{printing::kLayoutFca, {}}}; }
+    int copiesPreset() const override { return preset > 0 ? preset : EditorBase::copiesPreset(); }
+
+    QLineEdit *name = nullptr;
+    bool checksPass = true;
+    int preset = 0;   // 0: the layout's own
+
+protected:
+    bool checkBeforePrint() override
+    {
+        m_log << QStringLiteral("checks");
+        return checksPass;
+    }
+    void preparePrintCopy() override
+    {
+        m_log << QStringLiteral("prepare");
+        m_saved = name->text();
+        name->setText(name->text().toUpper());
+    }
+    void restoreAfterPrint() override
+    {
+        m_log << QStringLiteral("undo");
+        name->setText(m_saved);
+    }
+
+private:
+    QStringList &m_log;
+    QString m_saved;
+};
+
+// The test print dialog, logging when it is shown and with which preset.
+class LoggingDialog final : public platform::PrintDialog {
+public:
+    LoggingDialog(QStringList &log, const QString &pdf) : m_log(log), pdfDialog(pdf) {}
+    QPrinter *exec(QWidget *parent, int copiesPreset) override
+    {
+        m_log << QStringLiteral("dialog %1").arg(copiesPreset);
+        return pdfDialog.exec(parent, copiesPreset);
+    }
+
+private:
+    QStringList &m_log;
+
+public:
+    platform::PdfPrintDialog pdfDialog;
+};
+
+QString pdfText(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+const QString ok = QStringLiteral(".");   // a folder that exists
+
+} // namespace
+
+// The one print entry of every editor: "&Imprimir" and `fichas pdf`.
+class TestEditorBase : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void printEntry_data();
+    void printEntry();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestEditorBase::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    platform::ProgramFolder::setCurrent(m_dir.path());
+}
+
+void TestEditorBase::printEntry_data()
+{
+    QTest::addColumn<QString>("how");        // print | cancel | pdf
+    QTest::addColumn<bool>("checksPass");
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QString>("folder");     // where the PDF goes, under the test folder
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("printed");
+
+    QTest::newRow("printed with the layout's preset")
+        << "print" << true << 0 << ok << QStringList{"checks", "prepare", "dialog 2", "undo"} << true;
+    QTest::newRow("the form's own preset")
+        << "print" << true << 3 << ok << QStringList{"checks", "prepare", "dialog 3", "undo"} << true;
+    QTest::newRow("cancelled dialog still undoes")
+        << "cancel" << true << 0 << ok << QStringList{"checks", "prepare", "dialog 2", "undo"} << false;
+    QTest::newRow("printer that cannot be used still undoes")
+        << "print" << true << 0 << "sem/pasta" << QStringList{"checks", "prepare", "dialog 2", "undo"} << false;
+    QTest::newRow("checks refuse: nothing else runs")
+        << "print" << false << 0 << ok << QStringList{"checks"} << false;
+    QTest::newRow("pdf without dialog") << "pdf" << true << 0 << ok << QStringList{"checks", "prepare", "undo"} << true;
+    QTest::newRow("pdf refused by the checks") << "pdf" << false << 0 << ok << QStringList{"checks"} << false;
+}
+
+void TestEditorBase::printEntry()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, checksPass);
+    QFETCH(int, preset);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, steps);
+    QFETCH(bool, printed);
+
+    MessageRecorder recorder;
+    QStringList log;
+    StepEditor editor(log);
+    editor.checksPass = checksPass;
+    editor.preset = preset;
+    const QString out = m_dir.filePath(folder + QStringLiteral("/%1.pdf").arg(QTest::currentDataTag()));
+    bool result = false;
+    if (how == QLatin1String("pdf")) {
+        QString error;
+        result = editor.printToPdf(out, &error);
+        QVERIFY(error.isEmpty());
+    } else {
+        LoggingDialog dialog(log, out);
+        if (how == QLatin1String("cancel"))
+            dialog.pdfDialog.cancel();
+        if (folder != ok)
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        result = editor.printForm(dialog);
+    }
+    QCOMPARE(log, steps);
+    QCOMPARE(result, printed);
+    QCOMPARE(QFile::exists(out), printed);
+    QCOMPARE(editor.name->text(), QStringLiteral("joão"));
+    // The printed copy is the prepared one.
+    if (printed && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QVERIFY(pdfText(out).contains(QStringLiteral("JOÃO")));
+    QCOMPARE(recorder.messages.size(), folder == ok ? 0 : 1);
+}
+
+QTEST_MAIN(TestEditorBase)
+#include "test_editorbase.moc"

@@ -1,0 +1,70 @@
+#include "editors/EditorFactory.h"
+#include "editors/common/EditorBase.h"
+#include "editors/common/FieldValues.h"
+#include "printing/LayoutLoader.h"
+#include "store/FormType.h"
+#include "validation/TFm_Funcoes.h"
+
+#include <QtTest>
+
+#include <memory>
+
+// Every print layout against the editor that prints it, built as the program builds it:
+// each data label must find a field of its Tag that prints a value of its own.
+class TestLayoutFields : public QObject {
+    Q_OBJECT
+private slots:
+    void dataLabelsMatchTheEditorsFields_data();
+    void dataLabelsMatchTheEditorsFields();
+};
+
+void TestLayoutFields::dataLabelsMatchTheEditorsFields_data()
+{
+    QTest::addColumn<QString>("layout");
+    for (const QString &name : printing::LayoutLoader::names())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestLayoutFields::dataLabelsMatchTheEditorsFields()
+{
+    QFETCH(QString, layout);
+    editors::EditorFactory factory;
+    editors::registerEditors(factory);
+    validation::TFm_Funcoes funcoes;
+
+    std::unique_ptr<store::FichaEditor> owner;
+    editors::EditorBase *editor = nullptr;
+    for (int i = 0; store::formTypeAt(i) && !editor; ++i) {
+        std::unique_ptr<store::FichaEditor> created(factory.create(store::formTypeAt(i)->type, nullptr, funcoes));
+        auto *base = qobject_cast<editors::EditorBase *>(created.get());
+        if (!base)
+            continue;
+        for (const printing::PrintLayout &printed : base->printLayouts())
+            if (printed.name == layout) {
+                editor = base;
+                owner = std::move(created);
+            }
+    }
+    QVERIFY2(editor, qPrintable(layout + QStringLiteral(" is printed by no editor")));
+
+    printing::Layout loaded = printing::LayoutLoader::load(layout);
+    QStringList missing;
+    loaded.forEachElement([&](printing::Element &e) {
+        const auto *label = std::get_if<printing::TextLabel>(&e);
+        if (!label || label->tag <= 0)
+            return;
+        bool printsValue = false;
+        for (const widgets::TaggedField &field : editor->recordFields())
+            if (field.tag == label->tag) {
+                printsValue = editors::FieldValues::valueOf(field).has_value();
+                break;
+            }
+        if (!printsValue)
+            missing << QString::number(label->tag);
+    });
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1: no printing field for Tag %2")
+                                               .arg(layout, missing.join(QStringLiteral(", ")))));
+}
+
+QTEST_MAIN(TestLayoutFields)
+#include "test_layoutfields.moc"
