@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/Application.h"
 #include "app/Commands.h"
 #include "app/UF_Principal.h"
 #include "platform/Locale.h"
@@ -52,14 +53,14 @@ int runCommand(int argc, char **argv, const QString &command)
     platform::installBrazilianLocale();
     if (command == QLatin1String("valida")) {
         QCoreApplication core(argc, argv);
-        return runValida(args, out, err);
+        return runGuarded("valida", [&] { return runValida(args, out, err); });
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The PDF writer walks hashed containers: a fixed seed keeps its output the same
     // from run to run, so the same form always gives the same file.
     QHashSeed::setDeterministicGlobalSeed();
-    QApplication gui(argc, argv);
-    return runPdf(args, out, err);
+    Application gui(argc, argv);
+    return runGuarded("pdf", [&] { return runPdf(args, out, err); });
 }
 
 } // namespace
@@ -95,7 +96,7 @@ int run(int argc, char **argv)
     }
 
     platform::ProgramFolder::setCurrent(platform::ProgramFolder::resolve(pasta, executableDir(argv[0])));
-    QApplication application(argc, argv);
+    Application application(argc, argv);
     platform::installBrazilianLocale();
     platform::installQtTranslation(&application);
     TFm_Principal principal;
