@@ -77,7 +77,7 @@ TestHostile::Run TestHostile::run(const QStringList &args, const QString &stdout
 void TestHostile::pdfRefuses_data()
 {
     QTest::addColumn<QString>("file");    // what becomes hostile, relative to the program folder
-    QTest::addColumn<QString>("make");    // fifo, zero, folder, huge, badline, noperm
+    QTest::addColumn<QString>("make");    // fifo, zero, huge, badline, noperm
     QTest::addColumn<QString>("says");
     const QString rec = "Dados/Fca_1.fca", list = "Dados/Lista_Fca.fca", ini = "Forms.ini";
     QTest::newRow("record is a FIFO") << rec << "fifo" << "é um FIFO";
@@ -85,10 +85,7 @@ void TestHostile::pdfRefuses_data()
     QTest::newRow("Forms.ini is a FIFO") << ini << "fifo" << "é um FIFO";
     QTest::newRow("record links to /dev/zero") << rec << "zero" << "é um dispositivo";
     QTest::newRow("catalogue links to /dev/zero") << list << "zero" << "é um dispositivo";
-    QTest::newRow("Forms.ini links to /dev/zero") << ini << "zero" << "é um dispositivo";
-    QTest::newRow("record is a folder") << rec << "folder" << "é uma pasta";
     QTest::newRow("record over the cap") << rec << "huge" << "tem mais de 1024 KB";
-    QTest::newRow("catalogue over the cap") << list << "huge" << "tem mais de 1024 KB";
     QTest::newRow("catalogue line of escapes") << list << "badline" << "Linha inválida";
     QTest::newRow("record line of escapes") << rec << "badline" << "Linha de ficha inválida";
     QTest::newRow("data folder without permission") << "Dados" << "noperm" << "permissão negada";
@@ -108,8 +105,6 @@ void TestHostile::pdfRefuses()
         QCOMPARE(::mkfifo(native.constData(), 0644), 0);
     else if (make == "zero")
         QVERIFY(QFile::link("/dev/zero", path));
-    else if (make == "folder")
-        QVERIFY(QDir().mkpath(path));
     else if (make == "huge")
         testsupport::writeBytes(path, "01 " + QByteArray(2 * 1024 * 1024, 'x') + "\r\n");
     else if (make == "badline")
