@@ -26,7 +26,7 @@ const QStringList kStates{"AC", "AL", "AM", "AP", "BA", "CE", "DF", "ES", "GO", 
 struct Row {
     int tag;
     FieldKind kind;
-    const char *spec;
+    const char *shape;
     int maxLength;
 };
 
@@ -58,15 +58,15 @@ const QList<Row> kFca{
     {315, FieldKind::Combo, "states+blank", 0},
 };
 
-QStringList itemsFor(const QString &spec)
+QStringList itemsFor(const QString &shape)
 {
-    if (spec == QLatin1String("states"))
+    if (shape == QLatin1String("states"))
         return kStates;
-    if (spec == QLatin1String("states+blank"))
+    if (shape == QLatin1String("states+blank"))
         return kStates + QStringList{" "};
-    if (spec == QLatin1String("states+EX"))
+    if (shape == QLatin1String("states+EX"))
         return kStates + QStringList{"EX"};
-    return spec.split(QLatin1Char('|'));
+    return shape.split(QLatin1Char('|'));
 }
 
 // The fields of one form type, made once and never destroyed (like the application):
@@ -95,13 +95,13 @@ Form build(FormType type)
         }
         case FieldKind::Masked: {
             auto *edit = new widgets::TMaskEdit(form.window);
-            edit->SetEditMask(QString::fromUtf8(r.spec));
+            edit->SetEditMask(QString::fromUtf8(r.shape));
             w = edit;
             break;
         }
         case FieldKind::Combo: {
             auto *combo = new widgets::TIncCombo(form.window);
-            combo->SetItems(itemsFor(QString::fromUtf8(r.spec)));
+            combo->SetItems(itemsFor(QString::fromUtf8(r.shape)));
             w = combo;
             break;
         }
