@@ -2,7 +2,7 @@
 // versions of its fields and of its catalogue, until it is killed. Before that it writes
 // every complete state the two files may be found in and says "ready". Starting Qt costs
 // far more than a save, so the saving runs in a fork made on each "go" read from stdin:
-// the helper answers with the fork's pid, which is then killed, and once it has reaped it,
+// "go STEP" starts it at that step; the helper answers with the fork's pid, which is then killed, and once it has reaped it,
 // with "dead SIGNAL".
 #include "platform/TextFile.h"
 #include "store/Catalogue.h"
@@ -15,6 +15,7 @@
 #include <QLineEdit>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <csignal>
 #include <sys/prctl.h>
@@ -112,12 +113,19 @@ int main(int argc, char **argv)
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (::getppid() == 1)
                 ::_exit(1);
-            for (unsigned long i = 0;; ++i) {
-                const int v = int(i % 2);
-                editor.fill(v);
-                editor.GravaFicha();
-                catalogue::rewrite(editor.ArqLista, entries(v));
-                editor.IncluiNaLista(added);
+            // Each step one write: the record, the rewritten catalogue, the appended line;
+            // the test picks the first step, so that a kill early in a saver's life still
+            // meets any of the writes.
+            for (unsigned long step = std::strtoul(line + 2, nullptr, 10);; ++step) {
+                const int v = int(step / 3 % 2);
+                switch (step % 3) {
+                case 0:
+                    editor.fill(v);
+                    editor.GravaFicha();
+                    break;
+                case 1: catalogue::rewrite(editor.ArqLista, entries(v)); break;
+                default: editor.IncluiNaLista(added); break;
+                }
             }
         }
         std::printf("%d\n", int(pid));
