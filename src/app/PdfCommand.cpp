@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
+#include "platform/TextFile.h"
 #include "store/Catalogue.h"
 #include "store/FormType.h"
 #include "validation/TFm_Funcoes.h"
@@ -107,10 +108,15 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
     const QString dados = platform::ProgramFolder::dataFolder();
     const QString lista = store::catalogueFilePath(dados, req.type->type);
     bool listed = false;
+    bool recordThere = false;
+    const QString ficha = store::recordFilePath(dados, req.type->type, req.code);
     try {
-        if (QFileInfo::exists(lista))
+        // textfile::exists, not QFileInfo::exists: a folder without permission is no
+        // missing catalogue.
+        if (platform::textfile::exists(lista))
             for (const auto &e : store::catalogue::read(lista))
                 listed = listed || e.code == req.code;
+        recordThere = listed && platform::textfile::exists(ficha);
     } catch (const platform::RaisedError &e) {
         return fail(err, e.message());
     }
@@ -119,8 +125,7 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
                              .arg(req.type->shortName)
                              .arg(req.code)
                              .arg(lista));
-    const QString ficha = store::recordFilePath(dados, req.type->type, req.code);
-    if (!QFileInfo::exists(ficha))
+    if (!recordThere)
         return fail(err, QStringLiteral("o arquivo da ficha não existe: %1").arg(ficha));
 
     // The PDF must never take the place of the form it is made from.

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/Application.h"
 #include "app/Commands.h"
 #include "app/HandOver.h"
 #include "app/UF_Principal.h"
@@ -55,14 +56,14 @@ int runCommand(int argc, char **argv, const QString &command)
     platform::installBrazilianLocale();
     if (command == QLatin1String("valida")) {
         QCoreApplication core(argc, argv);
-        return runValida(args, out, err);
+        return runGuarded("valida", [&] { return runValida(args, out, err); });
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's PDF engine numbers its font objects in hash order: a fixed seed keeps the
     // output the same from run to run, so the same form always gives the same file.
     QHashSeed::setDeterministicGlobalSeed();
-    QApplication gui(argc, argv);
-    return runPdf(args, out, err);
+    Application gui(argc, argv);
+    return runGuarded("pdf", [&] { return runPdf(args, out, err); });
 }
 
 } // namespace
@@ -102,7 +103,7 @@ int run(int argc, char **argv)
     }
 
     platform::ProgramFolder::setCurrent(programFolder);
-    QApplication application(argc, argv);
+    Application application(argc, argv);
     // Ties the window to the menu entry and its icon once the package is installed.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.fichas.fichas"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("fichas")));

@@ -1,5 +1,6 @@
 #include "app/Commands.h"
 
+#include "platform/Escape.h"
 #include "platform/RaisedError.h"
 #include "validation/TFm_Funcoes.h"
 
@@ -19,8 +20,11 @@ const char *const kValidaUsage =
     "        ie2    Inscrição Estadual, dois dígitos verificadores\n"
     "        email  endereço de correio eletrônico\n"
     "  Os números podem vir com pontuação (123.456.789-09); o e-mail é testado como dado.\n"
-    "  Saída: uma linha por valor, VALOR<TAB>valido ou VALOR<TAB>invalido.\n"
-    "  Código de saída: 0 todos válidos, 1 algum inválido, 2 erro de uso.\n";
+    "  Saída: uma linha por valor, VALOR<TAB>valido ou VALOR<TAB>invalido;\n"
+    "         no VALOR, TAB, CR, LF e outros caracteres de controle saem como \\t, \\r, \\n, \\xNN\n"
+    "         e a barra invertida como \\\\.\n"
+    "  Código de saída: 0 todos válidos, 1 algum inválido ou falha ao escrever a saída,\n"
+    "                   2 erro de uso.\n";
 
 using Test = std::function<bool(const QString &)>;
 
@@ -53,7 +57,7 @@ int runValida(const QStringList &args, QTextStream &out, QTextStream &err)
         if (args.isEmpty())
             err << "fichas valida: falta o tipo\n";
         else if (!test)
-            err << "fichas valida: tipo desconhecido: " << args.first() << '\n';
+            err << "fichas valida: tipo desconhecido: " << platform::escapeControls(args.first()) << '\n';
         else
             err << "fichas valida: falta o valor\n";
         err << kValidaUsage;
@@ -71,9 +75,17 @@ int runValida(const QStringList &args, QTextStream &out, QTextStream &err)
             valid = false;
         }
         allValid = allValid && valid;
-        out << args[i] << '\t' << (valid ? "valido" : "invalido") << '\n';
+        // One line per value, whatever the value holds.
+        out << platform::escapeControls(args[i]) << '\t' << (valid ? "valido" : "invalido") << '\n';
     }
     out.flush();
+    if (out.status() != QTextStream::Ok) {
+        // An answer that never reached its reader is no answer: a full disk or a closed
+        // pipe must not look like "all valid".
+        err << "fichas valida: não foi possível escrever a saída\n";
+        err.flush();
+        return 1;
+    }
     return allValid ? 0 : 1;
 }
 

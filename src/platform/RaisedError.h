@@ -39,4 +39,8 @@ void showErrorBox(QWidget *parent, const QString &message);
 // standard error box instead of escaping. Returns false when the handler raised.
 bool guard(QWidget *parent, const std::function<void()> &handler);
 
+// The text to show for the exception being handled; call only inside a catch block.
+// Running out of memory gets a message of its own; an unknown exception a generic one.
+QString currentExceptionText();
+
 } // namespace platform

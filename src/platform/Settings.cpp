@@ -1,14 +1,26 @@
 #include "platform/Settings.h"
 
 #include "platform/RaisedError.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QSettings>
 
 namespace platform {
 
+namespace {
+// QSettings reads whatever the path holds, and waits forever on a FIFO: the file is
+// looked at first, with the same rules as every other data file.
+const QString &checked(const QString &path)
+{
+    if (textfile::exists(path))
+        textfile::checkReadable(path);
+    return path;
+}
+} // namespace
+
 IniFile::IniFile(const QString &path)
-    : m_path(path), m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat))
+    : m_path(path), m_settings(std::make_unique<QSettings>(checked(path), QSettings::IniFormat))
 {
 }
 

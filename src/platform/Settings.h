@@ -13,6 +13,8 @@ namespace platform {
 // closed within one action.
 class IniFile {
 public:
+    // Raises RaisedError when the path holds something that is not a readable settings
+    // file (a FIFO, a device, a folder, a file over textfile::kMaxFileSize, no permission).
     explicit IniFile(const QString &path);
     ~IniFile();
     IniFile(const IniFile &) = delete;

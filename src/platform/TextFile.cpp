@@ -8,6 +8,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace platform {
 
 namespace cp1252 {
@@ -98,31 +104,147 @@ QByteArray encodeLines(const QStringList &lines)
     return bytes;
 }
 
+// Why a file operation failed, in the program's language; the cases a user can act on
+// are named, the rest come from the system.
+QString reasonFor(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: return QStringLiteral("permissão negada");
+    case ENOENT: return QStringLiteral("o arquivo ou a pasta não existe");
+    case ENOTDIR: return QStringLiteral("um item do caminho não é uma pasta");
+    case EISDIR: return QStringLiteral("é uma pasta, não um arquivo");
+    case ENOSPC: return QStringLiteral("não há espaço no disco");
+    case EROFS: return QStringLiteral("o disco só permite leitura");
+    case ELOOP: return QStringLiteral("o caminho tem links demais");
+    case ENAMETOOLONG: return QStringLiteral("o nome é longo demais");
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+QString reasonForMode(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("é uma pasta, não um arquivo");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("é um FIFO, não um arquivo comum");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("é um dispositivo, não um arquivo comum");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("é um soquete, não um arquivo comum");
+    return QStringLiteral("não é um arquivo comum");
+}
+
+const QString kRead = QStringLiteral("Não foi possível ler");
+const QString kWrite = QStringLiteral("Não foi possível gravar");
+
+[[noreturn]] void raiseTooLarge(const QString &path)
+{
+    raiseIo(kRead, path, QStringLiteral("tem mais de %1 KB, tamanho que nenhuma ficha atinge")
+                             .arg(kMaxFileSize / 1024));
+}
+
+// What is at the path, following links; raises for anything a data file cannot be.
+void checkStat(const QString &path, const struct stat &st)
+{
+    if (!S_ISREG(st.st_mode))
+        raiseIo(kRead, path, reasonForMode(st.st_mode));
+    if (st.st_size > kMaxFileSize)
+        raiseTooLarge(path);
+}
+
+// The reason a folder refuses a new file in it, when it is a permission problem;
+// QSaveFile's own text does not say which folder.
+QString writeReason(const QString &path, const QString &fallback)
+{
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    if (::access(dir.constData(), W_OK | X_OK) != 0)
+        return reasonFor(errno) + QStringLiteral(" na pasta \"%1\"").arg(nativePath(QFileInfo(path).absolutePath()));
+    return fallback;
+}
+
 void saveBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        raiseIo(QStringLiteral("Não foi possível gravar"), path, file.errorString());
+        raiseIo(kWrite, path, writeReason(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        raiseIo(QStringLiteral("Não foi possível gravar"), path, reason);
+        raiseIo(kWrite, path, reason);
     }
     if (!file.commit())
-        raiseIo(QStringLiteral("Não foi possível gravar"), path, file.errorString());
+        raiseIo(kWrite, path, writeReason(path, file.errorString()));
+}
+
+} // namespace
+
+void checkReadable(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        raiseIo(kRead, path, reasonFor(errno));
+    checkStat(path, st);
+    if (::access(name.constData(), R_OK) != 0)
+        raiseIo(kRead, path, reasonFor(errno));
 }
 
 QByteArray readBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        raiseIo(QStringLiteral("Não foi possível ler"), path, file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        raiseIo(QStringLiteral("Não foi possível ler"), path, file.errorString());
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a FIFO would wait for a writer, and opening
+    // a device may have effects of its own.
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        raiseIo(kRead, path, reasonFor(errno));
+    checkStat(path, st);
+    // Non-blocking, and looked at again once open, in case the path changed in between.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        raiseIo(kRead, path, reasonFor(errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    if (::fstat(fd, &st) != 0)
+        raiseIo(kRead, path, reasonFor(errno));
+    checkStat(path, st);
+    // Read up to one byte past the cap: a file that grows while it is read is still refused.
+    QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() > kMaxFileSize)
+                raiseTooLarge(path);
+            bytes.resize(std::min<qsizetype>(bytes.size() * 2, kMaxFileSize + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            raiseIo(kRead, path, reasonFor(errno));
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > kMaxFileSize)
+        raiseTooLarge(path);
+    bytes.resize(got);
     return bytes;
 }
-} // namespace
+
+bool exists(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        return true;
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR)
+        return false;
+    raiseIo(QStringLiteral("Não foi possível acessar"), path, reasonFor(error));
+}
 
 QStringList readLines(const QString &path)
 {
@@ -151,7 +273,7 @@ void writeLines(const QString &path, const QStringList &lines)
 void appendLine(const QString &path, const QString &line)
 {
     QByteArray bytes;
-    if (QFileInfo::exists(path))
+    if (exists(path))
         bytes = readBytes(path);
     if (!bytes.isEmpty() && !bytes.endsWith('\n'))
         bytes += "\r\n";
@@ -161,11 +283,14 @@ void appendLine(const QString &path, const QString &line)
 
 void createEmpty(const QString &path)
 {
-    if (QFileInfo::exists(path))
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        raiseIo(QStringLiteral("Não foi possível criar"), path, file.errorString());
+    }
+    // Whatever is there already is left untouched, a file or not: reading it will say.
+    if (errno != EEXIST)
+        raiseIo(QStringLiteral("Não foi possível criar"), path, reasonFor(errno));
 }
 
 QString setAside(const QString &path)

@@ -19,9 +19,26 @@ bool canEncode(QChar c);
 
 namespace textfile {
 
+// No record, catalogue or Forms.ini comes near this size (a full FAC record is under
+// 10 KB): a larger file is refused before it can exhaust memory.
+inline constexpr qint64 kMaxFileSize = 1024 * 1024;
+
 // Reads the lines of a file. CR LF and a bare LF both end a line; a missing final line
 // end is tolerated. Raises RaisedError when the file cannot be opened or read.
 QStringList readLines(const QString &path);
+
+// The bytes of a data file. Anything but a regular file (a FIFO, a device, a folder) and
+// a file over kMaxFileSize are refused with a RaisedError that says so, without waiting
+// on a FIFO or reading past the cap; so are a missing file and one without permission.
+QByteArray readBytes(const QString &path);
+
+// Raises the RaisedError readBytes would raise for what is at the path (not a regular
+// file, too large, no permission); nothing when the path holds a readable-looking file.
+void checkReadable(const QString &path);
+
+// Whether something is at the path. Unlike QFileInfo::exists, a folder that may not be
+// searched is not taken for a missing file: it raises RaisedError naming the path.
+bool exists(const QString &path);
 
 // Replaces the whole file with the lines, each ended by CR LF. The new contents go to a
 // temporary file that replaces the old one only when completely written, so a failure

@@ -7,10 +7,14 @@ namespace printing {
 MarginValues readMargins(const QString &iniPath, const MarginValues &defaults)
 {
     const platform::IniFile ini(iniPath);
-    return MarginValues{ini.readInteger(kMarginsSection, kKeyTop, defaults.top),
-                        ini.readInteger(kMarginsSection, kKeyBottom, defaults.bottom),
-                        ini.readInteger(kMarginsSection, kKeyLeft, defaults.left),
-                        ini.readInteger(kMarginsSection, kKeyRight, defaults.right)};
+    // A margin the dialog could not have stored (outside 0 to 200) would push the page
+    // off the sheet: it counts as no value at all.
+    const auto margin = [&ini](const QString &key, int fallback) {
+        const std::optional<int> value = ini.readInteger(kMarginsSection, key);
+        return value && *value >= kMarginMinimum && *value <= kMarginMaximum ? *value : fallback;
+    };
+    return MarginValues{margin(kKeyTop, defaults.top), margin(kKeyBottom, defaults.bottom),
+                        margin(kKeyLeft, defaults.left), margin(kKeyRight, defaults.right)};
 }
 
 void writeMargins(const QString &iniPath, const MarginValues &values)

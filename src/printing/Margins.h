@@ -15,7 +15,13 @@ inline const QString kKeyRight = QStringLiteral("Direitaa");
 // What the dialog shows when the file holds nothing, and what Padrão puts back.
 inline constexpr MarginValues kDialogMarginDefaults{6, 5, 6, 5};
 
-// Reads the four margins; a key that is missing or not a whole number gives its default.
+// The range of the dialog's up-down arrows: the only margins the program ever stores.
+inline constexpr int kMarginMinimum = 0;
+inline constexpr int kMarginMaximum = 200;
+
+// Reads the four margins; a key that is missing, not a whole number, or outside the
+// dialog's range gives its default. Raises platform::RaisedError when Forms.ini is not a
+// readable settings file.
 MarginValues readMargins(const QString &iniPath, const MarginValues &defaults);
 
 // Writes the four margins; raises platform::RaisedError when the file cannot be written.

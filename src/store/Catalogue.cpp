@@ -1,5 +1,6 @@
 #include "store/Catalogue.h"
 
+#include "platform/Escape.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
 
@@ -31,7 +32,7 @@ QList<CatalogueEntry> read(const QString &path)
         CatalogueEntry entry;
         if (!parseCode(text, &entry.code))
             throw platform::RaisedError(
-                QStringLiteral("Linha inválida no arquivo de fichas: \"%1\"").arg(text));
+                QStringLiteral("Linha inválida no arquivo de fichas: \"%1\"").arg(platform::quoteLine(text)));
         entry.description = text.mid(3);
         entries.append(entry);
     }

@@ -59,11 +59,14 @@ void FichaEditor::showEvent(QShowEvent *event)
 void FichaEditor::CarregaFicha()
 {
     m_loaded = true;
-    if (FichaNova || !QFileInfo::exists(ArqFicha))
+    if (FichaNova)
         return;
     try {
+        // A folder that may not be searched is reported, not taken for a missing file.
+        if (!platform::textfile::exists(ArqFicha))
+            return;
         applyRecordFile(ArqFicha);
-    } catch (const platform::RaisedError &) {
+    } catch (const platform::RaisedError &e) {
         // The saved copy is kept under another name: nothing the user saved is lost,
         // and the next save writes a complete record again.
         m_setAside = platform::textfile::setAside(ArqFicha);
@@ -79,8 +82,8 @@ void FichaEditor::CarregaFicha()
                                   : QStringLiteral("O arquivo foi guardado como \"%1\".")
                                         .arg(QDir::toNativeSeparators(m_setAside));
         platform::Messages::show(this, platform::kCaptionFichas,
-                                 QStringLiteral("A ficha salva não pôde ser lida e foi aberta em branco. %1")
-                                     .arg(where),
+                                 QStringLiteral("A ficha salva não pôde ser lida e foi aberta em branco.\n%1.\n%2")
+                                     .arg(e.message(), where),
                                  platform::MsgIcon::Warning);
     }
 }

@@ -1,5 +1,6 @@
 #include "store/RecordFile.h"
 
+#include "platform/Escape.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
 #include "widgets/FieldValue.h"
@@ -83,7 +84,7 @@ void RecordFile::apply(const QStringList &lines, const LineHook &before, const L
             continue;
         int tag = 0;
         if (!parseWhole(line.left(m_format.tagWidth), &tag))
-            throw platform::RaisedError(QStringLiteral("Linha de ficha inválida: \"%1\"").arg(line));
+            throw platform::RaisedError(QStringLiteral("Linha de ficha inválida: \"%1\"").arg(platform::quoteLine(line)));
         const QString value = line.mid(m_format.valueColumn() - 1);
         if (before)
             before(tag, value);

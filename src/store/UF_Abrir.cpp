@@ -6,6 +6,7 @@
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -76,7 +77,13 @@ void TFm_Abrir::FormCreate()
     TipoFicha = info.shortName;
     ArqLista = catalogueFilePath(m_dataFolder, m_type);
     PrefixoFicha = platform::ProgramFolder::join(m_dataFolder, info.recordPrefix);
-    if (QFileInfo::exists(ArqLista)) {
+    bool present = false;
+    // A folder that may not be searched is a permission problem, not a missing catalogue.
+    if (!platform::guard(this, [&] { present = platform::textfile::exists(ArqLista); })) {
+        showEntries();
+        return;
+    }
+    if (present) {
         CarregaLista(ArqLista);
     } else {
         platform::guard(this, [&] { platform::textfile::createEmpty(ArqLista); });
@@ -88,24 +95,32 @@ void TFm_Abrir::CarregaLista(const QString &path)
 {
     try {
         m_entries = catalogue::read(path);
-    } catch (const platform::RaisedError &) {
+    } catch (const platform::RaisedError &e) {
         // An unreadable catalogue behaves as an empty one; its lines stay in the file
-        // set aside beside it.
+        // set aside beside it, and the user learns where.
         m_entries.clear();
-        recoverUnreadable();
+        recoverUnreadable(e.message());
     }
     showEntries();
 }
 
-void TFm_Abrir::recoverUnreadable()
+void TFm_Abrir::recoverUnreadable(const QString &reason)
 {
-    if (QFileInfo::exists(ArqLista))
+    if (QFileInfo(ArqLista).exists() || QFileInfo(ArqLista).isSymLink())
         m_setAside = platform::textfile::setAside(ArqLista);
     try {
         platform::textfile::createEmpty(ArqLista);
     } catch (const platform::RaisedError &) {
         // The first save will report the folder's problem.
     }
+    const QString where = m_setAside.isEmpty()
+                              ? QStringLiteral("O arquivo não pôde ser guardado à parte.")
+                              : QStringLiteral("O arquivo foi guardado como \"%1\".")
+                                    .arg(QDir::toNativeSeparators(m_setAside));
+    Messages::show(this, platform::kCaptionFichas,
+                   QStringLiteral("A lista de fichas salvas não pôde ser lida e foi aberta vazia.\n%1.\n%2")
+                       .arg(reason, where),
+                   MsgIcon::Warning);
 }
 
 void TFm_Abrir::showEntries()

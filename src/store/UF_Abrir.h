@@ -51,7 +51,7 @@ public:
 private:
     void FormCreate();
     void showEntries();
-    void recoverUnreadable();
+    void recoverUnreadable(const QString &reason);
 
     FormType m_type;
     QString m_dataFolder;

@@ -8,6 +8,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <new>
+#include <stdexcept>
+
 using namespace platform;
 
 class TestErrorBox : public QObject {
@@ -51,6 +54,15 @@ void TestErrorBox::guardShowsRaisedError()
     QCOMPARE(rec.last().text, QString::fromUtf8("CGC Inválido."));
     QCOMPARE(rec.last().icon, MsgIcon::Error);
     QCOMPARE(rec.last().buttons, MsgButtons::Ok);
+
+    // Whatever else a handler throws ends in the same box, never past the event loop.
+    QVERIFY(!guard(nullptr, [] { throw std::bad_alloc(); }));
+    QCOMPARE(rec.last().text, QString::fromUtf8("Memória insuficiente para concluir a operação."));
+    QVERIFY(!guard(nullptr, [] { throw std::runtime_error("boom"); }));
+    QCOMPARE(rec.last().text, QString::fromUtf8("Erro interno: boom."));
+    QVERIFY(!guard(nullptr, [] { throw 42; }));
+    QCOMPARE(rec.last().text, QString::fromUtf8("Erro interno desconhecido."));
+    QCOMPARE(rec.messages.size(), 4);
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include "TestSupport.h"
 
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 #include <QTest>
 
 using namespace platform;
@@ -19,6 +21,8 @@ private Q_SLOTS:
     void failedWriteKeepsOldFile();
     void createEmptyLeavesExistingFile();
     void setAsideKeepsData();
+    void readRefusesWhatNoFormIs_data();
+    void readRefusesWhatNoFormIs();
 };
 
 void TestTextFile::encodeDecode_data()
@@ -137,6 +141,54 @@ void TestTextFile::setAsideKeepsData()
     const QString second = textfile::setAside(path);
     QVERIFY(second != first);
     QCOMPARE(testsupport::readBytes(second), QByteArray("again"));
+}
+
+void TestTextFile::readRefusesWhatNoFormIs_data()
+{
+    QTest::addColumn<QString>("make");
+    QTest::addColumn<QString>("says");  // empty: read as an ordinary file
+    QTest::newRow("FIFO, never waited on") << "fifo" << QString::fromUtf8("é um FIFO");
+    QTest::newRow("folder") << "folder" << QString::fromUtf8("é uma pasta");
+    QTest::newRow("link to /dev/zero") << "zero" << QString::fromUtf8("é um dispositivo");
+    QTest::newRow("one byte over the cap") << "over" << QString::fromUtf8("tem mais de 1024 KB");
+    QTest::newRow("exactly the cap") << "cap" << QString();
+    QTest::newRow("link to a file") << "link" << QString();
+    QTest::newRow("missing") << "missing" << QString::fromUtf8("não existe");
+}
+
+void TestTextFile::readRefusesWhatNoFormIs()
+{
+    QFETCH(QString, make);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Fca_1.fca");
+    if (make == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (make == "folder")
+        QVERIFY(QDir().mkpath(path));
+    else if (make == "zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else if (make == "over" || make == "cap")
+        testsupport::writeBytes(path, QByteArray(textfile::kMaxFileSize + (make == "over"), 'a'));
+    else if (make == "link") {
+        testsupport::writeBytes(dir.filePath("real"), "001 a\r\n");
+        QVERIFY(QFile::link(dir.filePath("real"), path));
+    }
+    if (says.isEmpty()) {
+        QVERIFY(textfile::readBytes(path).size() > 0);
+        QCOMPARE(textfile::readLines(path).size(), 1);
+        return;
+    }
+    for (const auto &read : {std::function<void()>([&] { textfile::readLines(path); }),
+                             std::function<void()>([&] { textfile::checkReadable(path); })}) {
+        try {
+            read();
+            QFAIL("read without complaint");
+        } catch (const RaisedError &e) {
+            QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QDir::toNativeSeparators(path)), qPrintable(e.message()));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

@@ -88,6 +88,10 @@ void TestMargens::readsWithDefaults_data()
         << QByteArray("[Margens]\nSuperior=9\nDireita=9\n") << MarginValues{9, 5, 5, 5};
     QTest::newRow("other section") << QByteArray("[Outra]\nSuperior=9\n") << MarginValues{5, 5, 5, 5};
     QTest::newRow("blanks round the number") << QByteArray("[Margens]\nInferior= 8 \n") << MarginValues{5, 8, 5, 5};
+    QTest::newRow("range ends kept") << QByteArray("[Margens]\nSuperior=0\nInferior=200\n") << MarginValues{0, 200, 5, 5};
+    QTest::newRow("outside the dialog's range")
+        << QByteArray("[Margens]\nSuperior=2147483647\nInferior=-1\nEsquerda=201\nDireitaa=99999999999\n")
+        << MarginValues{5, 5, 5, 5};
 }
 
 void TestMargens::readsWithDefaults()
@@ -185,7 +189,7 @@ void TestMargens::dialogShowsStoredOrDefaults_data()
 
     QTest::newRow("no file") << QByteArray() << QStringList{"6", "5", "6", "5"};
     QTest::newRow("stored") << QByteArray("[Margens]\nSuperior=10\nInferior=0\nEsquerda=x\nDireitaa=500\n")
-                            << QStringList{"10", "0", "6", "200"};
+                            << QStringList{"10", "0", "6", "5"};  // 500 is outside 0..200: the default
 }
 
 void TestMargens::dialogShowsStoredOrDefaults()

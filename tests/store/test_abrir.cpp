@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 using namespace store;
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void excluirWithoutSelectionChangesNothing();
     void excluirKeepsRecordOfDuplicate();
     void excluirLastEntryLeavesEmptyCatalogue();
+    void unreadableCatalogueIsSetAside_data();
     void unreadableCatalogueIsSetAside();
     void init() { m_dirHolder = std::make_unique<QTemporaryDir>(); }
 
@@ -182,17 +185,44 @@ void TestAbrir::excluirLastEntryLeavesEmptyCatalogue()
     QCOMPARE(dlg.CodFicha, 1);
 }
 
+void TestAbrir::unreadableCatalogueIsSetAside_data()
+{
+    QTest::addColumn<QString>("make");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("bad line") << "badline" << QString::fromUtf8("Linha inválida no arquivo de fichas: \"xx broken\"");
+    QTest::newRow("FIFO") << "fifo" << QString::fromUtf8("é um FIFO");
+    QTest::newRow("link to /dev/zero") << "zero" << QString::fromUtf8("é um dispositivo");
+    QTest::newRow("folder") << "folder" << QString::fromUtf8("é uma pasta");
+}
+
 void TestAbrir::unreadableCatalogueIsSetAside()
 {
+    QFETCH(QString, make);
+    QFETCH(QString, says);
     const QString path = write("01 ok\r\nxx broken\r\n");
+    if (make != "badline")
+        QFile::remove(path);
+    if (make == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (make == "zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else if (make == "folder")
+        QVERIFY(QDir().mkpath(path));
     MessageRecorder rec;
     TFm_Abrir dlg(FormType::FCA, m_dir().path());
     QCOMPARE(dlg.QtdFichas, 0);
     QVERIFY(!dlg.Btn_Ok->isEnabled());
-    QVERIFY(rec.messages.isEmpty());
-    QCOMPARE(testsupport::readBytes(path), QByteArray());
+    // The user is told why the list is empty and where its file went.
+    QCOMPARE(rec.messages.size(), 1);
+    QVERIFY2(rec.last().text.contains(says), qPrintable(rec.last().text));
     QVERIFY(!dlg.setAsidePath().isEmpty());
-    QCOMPARE(testsupport::readBytes(dlg.setAsidePath()), QByteArray("01 ok\r\nxx broken\r\n"));
+    QVERIFY(rec.last().text.contains(QDir::toNativeSeparators(dlg.setAsidePath())));
+    QCOMPARE(testsupport::readBytes(path), QByteArray());
+    QVERIFY(QFileInfo(path).isFile());
+    if (make == "badline")
+        QCOMPARE(testsupport::readBytes(dlg.setAsidePath()), QByteArray("01 ok\r\nxx broken\r\n"));
+    else
+        QVERIFY(!QFileInfo(dlg.setAsidePath()).isFile());
 }
 
 QTEST_MAIN(TestAbrir)

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace store;
 using widgets::FieldKind;
 
@@ -99,6 +101,7 @@ private Q_SLOTS:
     void longStoredValueCannotGrow();
     void loadSkipsWhatDoesNotFit();
     void missingOrEmptyFileKeepsInitialState();
+    void unreadableRecordIsSetAside_data();
     void unreadableRecordIsSetAside();
     void valueNeverSplitsItsLine();
     void clearEmptiesEveryField();
@@ -293,18 +296,42 @@ void TestRecordFile::missingOrEmptyFileKeepsInitialState()
     QVERIFY(rec.messages.isEmpty());
 }
 
+void TestRecordFile::unreadableRecordIsSetAside_data()
+{
+    QTest::addColumn<QString>("make");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("bad tag") << "badtag" << QString::fromUtf8("Linha de ficha inválida: \"0x2 bad tag\"");
+    QTest::newRow("FIFO") << "fifo" << QString::fromUtf8("é um FIFO");
+    QTest::newRow("link to /dev/zero") << "zero" << QString::fromUtf8("é um dispositivo");
+    QTest::newRow("over the cap") << "huge" << QString::fromUtf8("tem mais de 1024 KB");
+}
+
 void TestRecordFile::unreadableRecordIsSetAside()
 {
+    QFETCH(QString, make);
+    QFETCH(QString, says);
     auto *e = new SampleEditor(FormType::FCA, dir(), 5, false);
-    const QByteArray old = "001 first\r\n0x2 bad tag\r\n";
-    testsupport::writeBytes(e->ArqFicha, old);
+    QByteArray old = "001 first\r\n0x2 bad tag\r\n";
+    if (make == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(e->ArqFicha).constData(), 0600), 0);
+    else if (make == "zero")
+        QVERIFY(QFile::link("/dev/zero", e->ArqFicha));
+    else
+        testsupport::writeBytes(e->ArqFicha, old = make == "huge" ? QByteArray(2 << 20, 'x') : old);
     e->nome->setText("typed before");
     MessageRecorder rec;
     e->CarregaFicha();
     QCOMPARE(rec.messages.size(), 1);
     QCOMPARE(rec.last().caption, QString("Fichas"));
+    QVERIFY2(rec.last().text.contains(says), qPrintable(rec.last().text));
     QVERIFY(rec.last().text.contains(QDir::toNativeSeparators(e->setAsidePath())));
-    QCOMPARE(testsupport::readBytes(e->setAsidePath()), old);
+    // Nothing is lost: what was there is kept under the other name, as it was.
+    if (make == "fifo")
+        QVERIFY(QFileInfo(e->setAsidePath()).exists() && !QFileInfo(e->setAsidePath()).isFile());
+    else if (make == "zero")
+        QCOMPARE(QFileInfo(e->setAsidePath()).symLinkTarget(), QString("/dev/zero"));
+    else
+        QCOMPARE(testsupport::readBytes(e->setAsidePath()), old);
     QVERIFY(!QFileInfo::exists(e->ArqFicha));
     QCOMPARE(e->nome->text(), QString());  // the cleared form
     QVERIFY(QFileInfo::exists(e->ArqLista));

@@ -1,0 +1,139 @@
+// Helper of test_crashsafe: saves one form again and again, alternating between two
+// versions of its fields and of its catalogue, until it is killed. Before that it writes
+// every complete state the two files may be found in and says "ready". Starting Qt costs
+// far more than a save, so the saving runs in a fork made on each "go" read from stdin:
+// "go STEP" starts it at that step; the helper answers with the fork's pid, which is then killed, and once it has reaped it,
+// with "dead SIGNAL".
+#include "platform/TextFile.h"
+#include "store/Catalogue.h"
+#include "store/FichaEditor.h"
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace store;
+using widgets::FieldKind;
+
+namespace {
+
+constexpr int kTexts = 40;
+
+class LoopEditor : public FichaEditor {
+public:
+    explicit LoopEditor(const QString &dir) : FichaEditor(FormType::FCA)
+    {
+        widgets::TaggedFields fields;
+        for (int i = 0; i < kTexts; ++i) {
+            texts.append(new QLineEdit(this));
+            fields.append({i + 1, FieldKind::Text, texts.last()});
+        }
+        date = new widgets::TMaskEdit(this);
+        date->SetEditMask(QStringLiteral("!99/99/9999;1; "));
+        fields.append({100, FieldKind::Masked, date});
+        uf = new widgets::TIncCombo(this);
+        uf->SetItems({"AC", "AL", "AM", "AP", "BA"});
+        fields.append({101, FieldKind::Combo, uf});
+        setRecordFields(fields);
+        ArqLista = QDir(dir).filePath(QStringLiteral("Lista_Fca.fca"));
+        ArqFicha = QDir(dir).filePath(QStringLiteral("Fca_1.fca"));
+        CodFicha = 3;
+    }
+
+    void fill(int version)
+    {
+        for (int i = 0; i < kTexts; ++i)
+            texts[i]->setText(QStringLiteral("versão %1 campo %2 ").arg(version).arg(i).repeated(6));
+        date->SetText(version ? QStringLiteral("31/12/1999") : QStringLiteral("01/02/2024"));
+        uf->SetItemIndex(version ? 4 : 1);
+    }
+
+    QList<QLineEdit *> texts;
+    widgets::TMaskEdit *date = nullptr;
+    widgets::TIncCombo *uf = nullptr;
+};
+
+QList<CatalogueEntry> entries(int version)
+{
+    QList<CatalogueEntry> list;
+    for (int code = 1; code <= 60; ++code)
+        list.append({code, QStringLiteral("Ficha %1 versão %2").arg(code).arg(version)});
+    return list;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fputs("uso: save_loop PASTA\n", stderr);
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    const QString expected = QDir(dir).filePath(QStringLiteral("expected"));
+    QDir().mkpath(expected);
+    LoopEditor editor(dir);
+    const QString added = QStringLiteral("Nova ficha");
+    // The complete states: record-0/1, list-0/1 and list-0/1 with the new form's line.
+    for (int v = 0; v < 2; ++v) {
+        editor.fill(v);
+        platform::textfile::writeLines(QDir(expected).filePath(QStringLiteral("record-%1").arg(v)), editor.record().lines());
+        QStringList lines;
+        for (const auto &e : entries(v))
+            lines.append(catalogue::line(e.code, e.description));
+        platform::textfile::writeLines(QDir(expected).filePath(QStringLiteral("list-%1").arg(v)), lines);
+        lines.append(catalogue::line(editor.CodFicha, added));
+        platform::textfile::writeLines(QDir(expected).filePath(QStringLiteral("list-%1-added").arg(v)), lines);
+    }
+    // A first complete save, so that neither file is ever missing once "ready" is said.
+    if (!QFile::exists(editor.ArqFicha)) {
+        editor.GravaFicha();
+        catalogue::rewrite(editor.ArqLista, entries(0));
+    }
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
+    char line[16];
+    while (std::fgets(line, sizeof line, stdin) && std::strncmp(line, "go", 2) == 0) {
+        const pid_t pid = ::fork();
+        if (pid < 0)
+            return 1;
+        if (pid == 0) {
+            // Never outlive the helper, whatever becomes of the test.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (::getppid() == 1)
+                ::_exit(1);
+            // Each step one write: the record, the rewritten catalogue, the appended line;
+            // the test picks the first step, so that a kill early in a saver's life still
+            // meets any of the writes.
+            for (unsigned long step = std::strtoul(line + 2, nullptr, 10);; ++step) {
+                const int v = int(step / 3 % 2);
+                switch (step % 3) {
+                case 0:
+                    editor.fill(v);
+                    editor.GravaFicha();
+                    break;
+                case 1: catalogue::rewrite(editor.ArqLista, entries(v)); break;
+                default: editor.IncluiNaLista(added); break;
+                }
+            }
+        }
+        std::printf("%d\n", int(pid));
+        std::fflush(stdout);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        std::printf("dead %d\n", WIFSIGNALED(status) ? WTERMSIG(status) : -1);
+        std::fflush(stdout);
+    }
+    return 0;
+}
