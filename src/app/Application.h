@@ -8,11 +8,15 @@ namespace app {
 
 // The program's QApplication: no exception thrown by an event handler leaves Qt's event
 // loop. One that a handler did not catch itself (running out of memory included) ends
-// in the standard error box, and the program goes on.
+// in the standard error box, or in the message of the editor it escaped from (the FAC
+// has one), and the program goes on.
 class Application : public QApplication {
 public:
     Application(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    void reportEscapedError(QObject *receiver, const QString &text);
 };
 
 // Runs a command (`valida`, `pdf`) so that no exception ends the process: one that

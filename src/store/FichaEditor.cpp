@@ -51,7 +51,11 @@ void FichaEditor::showEvent(QShowEvent *event)
     // FormShow: the fields are filled before the window is first painted.
     if (!m_loaded) {
         m_loaded = true;
+        // Stays set when the load ends in an error nobody caught: the editor is then
+        // abandoned by the application's error handler.
+        m_loading = true;
         CarregaFicha();
+        m_loading = false;
     }
     QDialog::showEvent(event);
 }
@@ -120,8 +124,18 @@ bool FichaEditor::FormCloseQuery()
     }
 }
 
+void FichaEditor::abandon()
+{
+    m_abandoned = true;
+    QDialog::done(QDialog::Rejected);
+}
+
 void FichaEditor::done(int result)
 {
+    if (m_abandoned) {
+        QDialog::done(result);
+        return;
+    }
     if (m_closing)
         return;
     m_closing = true;

@@ -47,6 +47,15 @@ public:
     // Where an unreadable record was set aside by the last load, empty when none was.
     QString setAsidePath() const { return m_setAside; }
 
+    // The message that reports an error escaping this editor while it is shown, in place
+    // of the standard error box; empty for the standard box.
+    virtual QString escapedErrorText() const { return {}; }
+    // True while the saved form is being read into the fields.
+    bool loading() const { return m_loading; }
+    // Ends the editor without the close protocol: for an editor whose form could not be
+    // shown at all, which has nothing of the user's to keep.
+    void abandon();
+
     // Every way of closing (Fechar, close box, system menu) comes here: the close protocol.
     void done(int result) override;
     void setVisible(bool visible) override;
@@ -72,6 +81,8 @@ private:
     bool m_sized = false;
     QSize m_minimumSize;
     bool m_closing = false;
+    bool m_loading = false;
+    bool m_abandoned = false;
     QString m_setAside;
 };
 

@@ -305,6 +305,13 @@ void TFm_Fac::FormShow()
     Inc_Pedido->setFocus();
 }
 
+// What the FAC says of an error that nothing else caught while it is shown: most often a
+// record of an older FAC.
+QString TFm_Fac::escapedErrorText() const
+{
+    return QStringLiteral("Tentativa de Abrir um arquivo da FAC antinga!");
+}
+
 void TFm_Fac::Btn_ImprimirClick()
 {
     platform::Messages::show(this, platform::kCaptionFichas,

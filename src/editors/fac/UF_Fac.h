@@ -136,6 +136,8 @@ public:
     void Button2Click();                                   // 15, help
 
 
+    QString escapedErrorText() const override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void afterRecordLine(int tag, const QString &value) override;
