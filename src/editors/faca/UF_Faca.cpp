@@ -1,5 +1,6 @@
 #include "editors/faca/UF_Faca.h"
 
+#include "editors/common/ButtonBar.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
 #include "platform/DesktopFiles.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -219,14 +219,8 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
     Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (auto *b : {Button1, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(75);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    // Ajuda stands first but is reached last with the keyboard (the chain below).
+    layout->addLayout(buttonBar({Button1, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
     connect(Button1, &QPushButton::clicked, this, &TFm_Faca::Button1Click);
     connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Faca::Btn_ImprimirClick);
