@@ -1,6 +1,7 @@
 #include "editors/EditorFactory.h"
 
 #include "editors/fac/UF_Fac.h"
+#include "editors/faca/UF_Faca.h"
 #include "editors/fca/UF_Fca.h"
 #include "store/FichaEditor.h"
 
@@ -21,6 +22,9 @@ void registerEditors(EditorFactory &factory)
 {
     factory.add(store::FormType::FAC, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
         return new TFm_Fac(funcoes, parent);
+    });
+    factory.add(store::FormType::FACA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
+        return new TFm_Faca(funcoes, parent);
     });
     factory.add(store::FormType::FCA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
         return new TFm_Fca(funcoes, parent);

@@ -18,6 +18,7 @@ class PrintDialog;
 namespace printing {
 
 // The layouts' names: TRl_Fac_1, TRl_Fac_2, TRl_Faca, TRl_Fas, TRl_Fca.
+inline const QString kLayoutFaca = QStringLiteral("TRl_Faca");
 inline const QString kLayoutFca = QStringLiteral("TRl_Fca");
 
 class PrintRun {

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+namespace printing {
+struct Layout;
+}
+namespace validation {
+class TFm_Funcoes;
+}
+
+// The FACA's own rules, apart from its window: which fields a choice opens, the checks
+// before printing, and the layout's place-and-date line.
+namespace editors::faca {
+
+// Item indexes of the lists that the rules look at.
+inline constexpr int kPedidoInscricao = 0;        // "Inscrição": a first registration
+inline constexpr int kCondicaoQuilombola = 10;    // "Pr.Rur.Com.Quilombola"
+inline constexpr int kPrazoSim = 0;               // "Sim "
+inline constexpr int kPrazoNao = 1;               // "Não"
+
+// A first registration has no state number yet: the Inscrição Estadual is open for
+// every other request nature, for no choice and for the blank entry.
+bool inscricaoOpen(int pedidoIndex);
+// The quilombo's CNPJ belongs to the quilombola condition only.
+bool cnpjQuilomboOpen(int condicaoIndex);
+// Tenants, partners and borrowers ("Arrendatário", "Parceiro", "Comodatário") are the
+// conditions that may work under a contract with a fixed term.
+bool condicaoComPrazo(int condicaoIndex);
+
+// What the checks before printing read from the form.
+struct PrintForm {
+    int pedido = -1;        // Inc_Pedido
+    QString inscricao;      // Mae_Inscricao, as the mask gives it
+    int condicao = -1;      // incCmb_Condicao
+    int prazo = -1;         // incCmb_Prazo
+    QString fimContrato;    // mae_DtFimContrato, as the mask gives it
+};
+
+// The message of the first check that the form fails, in the order the user fixes them;
+// empty when it may be printed.
+QString printProblem(const PrintForm &form, const validation::TFm_Funcoes &funcoes);
+
+// The declaration's place and date on one line: "place, date".
+QString localEData(const QString &local, const QString &data);
+
+// The layout's own steps around the tag fill: the working labels of the place and the
+// date are emptied before it; after it their texts are joined into lab_LocalData and
+// they are emptied again, so they print nothing of their own.
+void clearPlaceAndDate(printing::Layout &layout);
+void joinPlaceAndDate(printing::Layout &layout);
+
+} // namespace editors::faca

@@ -1,0 +1,320 @@
+#include "editors/faca/UF_Faca.h"
+
+#include "editors/common/ButtonBar.h"
+#include "editors/common/FieldBehaviour.h"
+#include "editors/common/FieldFormats.h"
+#include "platform/DesktopFiles.h"
+#include "platform/Messages.h"
+#include "platform/ProgramFolder.h"
+#include "printing/PrintRun.h"
+#include "printing/ReportFactory.h"
+#include "validation/FieldChecks.h"
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace editors {
+
+namespace {
+
+const QString kHeader = QStringLiteral("cabecalho");
+const QString kProdutor = QStringLiteral("produtor");
+const QString kEndereco = QStringLiteral("endereco");
+const QString kPropriedade = QStringLiteral("propriedade");
+const QString kProprietario = QStringLiteral("proprietario");
+const QString kDeclaracao = QStringLiteral("declaracao");
+const QString kLocalData = QStringLiteral("localData");
+
+const QString kMaskInscricao = QStringLiteral("!999.999.99-9;0; ");
+const QString kMaskCnpj = QStringLiteral("99.999.999/9999-99;1; ");
+const QString kMaskTelefoneFaca = QStringLiteral("!(9999)99999999;1; ");
+
+// A masked field without a mask: a plain text of at most `length` characters.
+FieldRow plain(const QString &control, const QString &title, int tag, int length)
+{
+    FieldRow row = masked(control, title, tag, {});
+    row.maxLength = length;
+    return row;
+}
+
+QGroupBox *groupOn(QWidget *page, const QString &title)
+{
+    auto *group = new QGroupBox(title, page);
+    return group;
+}
+
+} // namespace
+
+QList<FieldRow> TFm_Faca::fieldRows()
+{
+    // Codes printed for the request nature; the blank entry has none.
+    const QStringList pedido{"Inscrição", "Alteração", "Reativação", "Correção", "Recadastramento", " "};
+    const QStringList pedidoValores{"1-Inscrição", "2-Alteração", "3-Reativação", "4-Correção", "5-Recadastramento"};
+    const QStringList condicao{"Proprietário",     "Condômino",        "Arrendatário",          "Usufrutuário",
+                               "Parceiro",         "Comodatário",      "Pescador",              "Posseiro",
+                               "NU Proprietário",  "Mutuário ",        "Pr.Rur.Com.Quilombola", "Co-Proprietário",
+                               "Pr.Rur.Res.Indigena"};
+    // Every condition has a code of its own: the indigenous-reserve producer is 13, so
+    // the printed form never reads as "Posseiro" (8).
+    const QStringList condicaoValores{"1-Proprietário",  "2-Condômino",     "3-Arrendatário",
+                                      "4-Usufrutuário",  "5-Parceiro",      "6-Comodatário",
+                                      "7-Pescador",      "8-Posseiro",      "9-NU Proprietário",
+                                      "10-Mutuário ",    "11-Pr.Rur.Com.Quilombola", "12-Co-Proprietário",
+                                      "13-Pr.Rur.Res.Indigena", ""};
+    const QStringList prazo{"Sim ", "Não"};
+
+    return {
+        // Header, titles before the fields.
+        masked("Mae_Inscricao", "01-Inscrição Estadual Nº :", 1, kMaskInscricao).at(kHeader, 0, 0, 2).beside().titled("Lab_TIT_Inscricao"),
+        list("Inc_Pedido", "02-Natureza do Pedido :", 2, pedido).withValues(pedidoValores).at(kHeader, 0, 1, 2).beside(),
+
+        // Page 1, "01 - Identificação do Produtor".
+        text("Edit6", "01-Nome ou Razão Social", 11, 46).at(kProdutor, 0, 0, 3),
+        plain("mae_Cpf", "02- CPF ou CNPJ", 12, 14).at(kProdutor, 0, 1, 1),
+        plain("MaskEdit5", "03-NIRF/INCRA/SIPRA/FUNAI/RGP", 13, 50).at(kProdutor, 1, 0, 3),
+        list("incCmb_Condicao", "04-Condição do Produtor", 14, condicao).withValues(condicaoValores).at(kProdutor, 1, 1, 2),
+        list("incCmb_Prazo", "06-Contrato com Prazo Determinado?", 15, prazo).withValues({"SIM", "NÃO"}).at(kProdutor, 2, 0, 2),
+        masked("mae_DtFimContrato", "07-Data Fim do Contrato", 16, kMaskData).at(kProdutor, 2, 1, 1),
+        masked("MaskEdit2", "08-Data Inicio Atividades", 45, kMaskData).at(kProdutor, 2, 2, 1),
+        masked("MaskEdit3", "05-CNPJ", 50, kMaskCnpj).at(kProdutor, 1, 2, 2).initially(FieldState::Grey),
+
+        // Page 1, "02 - Endereço do Produtor para Correspondência".
+        text("Edit9", "01-Tipo Log.", 17, 10).at(kEndereco, 0, 0, 1),
+        text("Edit10", "02-Nome do Logradouro", 18, 50).at(kEndereco, 0, 1, 4),
+        text("Edit5", "04-Número", 33, 10).at(kEndereco, 1, 0, 1),
+        text("Edit12", "05-Complemento", 19, 15).at(kEndereco, 1, 1, 2),
+        text("Edit13", "06-Nome do Bairro", 20, 50).at(kEndereco, 1, 2, 3),
+        masked("MaskEdit6", "08-Telefone", 21, kMaskTelefoneFaca).at(kEndereco, 2, 0, 1),
+        text("Edit14", "09-Nome do Distrito", 22, 50).at(kEndereco, 2, 1, 3),
+        text("Edit15", "11-Município", 23, 50).at(kEndereco, 3, 0),
+
+        // Page 2, "03 - Identificação da Propriedade".
+        text("Edit19", "01-Nome da Propriedade", 24, 46).at(kPropriedade, 0, 0),
+        text("Edit2", "02-Tipo Log.", 25, 10).at(kPropriedade, 1, 0, 1),
+        text("Edit3", "03-Nome do Logradouro", 26, 50).at(kPropriedade, 1, 1, 4),
+        text("Edit4", "05-Nome do Bairro", 27, 50).at(kPropriedade, 2, 0),
+        text("Edit7", "07-Nome do Distrito", 28, 50).at(kPropriedade, 3, 0),
+        text("Edit8", "09-Município", 29, 50).at(kPropriedade, 4, 0),
+        text("Edit23", "11-Referência", 43, 78).at(kPropriedade, 5, 0),
+
+        // Page 3, "04 - Identificação do Proprietário do Imóvel".
+        text("Edit11", "01-Nome", 34, 46).at(kProprietario, 0, 0, 3),
+        plain("MaskEdit1", "02-CPF ou CNPJ", 35, 14).at(kProprietario, 0, 1, 1),
+        text("Edit16", "03-Tipo Log.", 36, 10).at(kProprietario, 1, 0, 1),
+        text("Edit17", "04-Nome do Logradouro", 37, 50).at(kProprietario, 1, 1, 3),
+        text("Edit22", "06-Nº do Imóvel", 38, 50).at(kProprietario, 2, 0, 1),
+        text("Edit18", "07-Nome do Bairro", 39, 50).at(kProprietario, 2, 1, 3),
+        text("Edit20", "09-Nome do Distrito", 40, 50).at(kProprietario, 3, 0, 3),
+        masked("me_TelProprietario", "11-CEP", 41, kMaskCep).at(kProprietario, 3, 1, 1),
+        text("Edit21", "12-Município", 42, 50).at(kProprietario, 4, 0),
+        text("Edit24", "14-Referência", 44, 78).at(kProprietario, 5, 0),
+
+        // Page 4, "05 - Declaração do Contribuinte".
+        text("Edit35", "01-Nome do Declarante", 30, 46).at(kDeclaracao, 0, 0),
+        text("Edit1", "Local", 31, 46).at(kLocalData, 0, 0, 3),
+        masked("mae_DataDeclaracao", "Data", 32, kMaskData).at(kLocalData, 0, 1, 1),
+    };
+}
+
+const QList<int> &TFm_Faca::recordOrder()
+{
+    static const QList<int> order{2,  1,  11, 12, 13, 16, 14, 15, 45, 50, 17, 18, 19, 20, 22, 23, 21, 33, 24,
+                                  25, 26, 28, 29, 27, 43, 34, 36, 37, 39, 40, 42, 38, 41, 35, 44, 30, 31, 32};
+    return order;
+}
+
+const QList<int> &TFm_Faca::tabOrder()
+{
+    static const QList<int> order{1,  2,  11, 12, 13, 14, 15, 16, 45, 50, 17, 18, 33, 19, 20, 21, 22, 23, 24,
+                                  25, 26, 27, 28, 29, 43, 34, 35, 36, 37, 38, 39, 40, 41, 42, 44, 30, 31, 32};
+    return order;
+}
+
+QString TFm_Faca::helpFile()
+{
+    return platform::ProgramFolder::join(platform::ProgramFolder::helpFolder(), QStringLiteral("FACA.HLP"));
+}
+
+TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
+    : store::FichaEditor(store::FormType::FACA, parent), m_funcoes(funcoes)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    GrB_Cabecalho = new QGroupBox(this);
+    PC_Faca = new QTabWidget(this);
+    PC_Faca->setObjectName(QStringLiteral("PC_Faca"));
+    auto page = [this](const char *name, const QString &caption) {
+        auto *p = new QWidget;
+        p->setObjectName(QString::fromLatin1(name));
+        auto *v = new QVBoxLayout(p);
+        v->setContentsMargins(4, 4, 4, 4);
+        v->setSpacing(4);
+        PC_Faca->addTab(p, caption);
+        return p;
+    };
+    QWidget *produtor = page("TBS_Produtor", QStringLiteral("Produtor"));
+    QWidget *propriedade = page("TBS_Propriedade", QStringLiteral("Propriedade"));
+    QWidget *proprietario = page("TBS_Proprietario", QStringLiteral("Proprietário"));
+    QWidget *declarante = page("TBS_Declarante", QStringLiteral("Declarante"));
+
+    QGroupBox *grIdentificacao = groupOn(produtor, QStringLiteral("  01 - Identificação do Produtor  "));
+    QGroupBox *grEndereco = groupOn(produtor, QStringLiteral("  02 - Endereço do Produtor para Correspondência  "));
+    QGroupBox *grPropriedade = groupOn(propriedade, QStringLiteral("  03 - Identificação da Propriedade  "));
+    QGroupBox *grProprietario = groupOn(proprietario, QStringLiteral(" 04 - Identificação do Proprietário do Imóvel"));
+    QGroupBox *grDeclaracao = groupOn(declarante, QStringLiteral(" 05 - Declaração do Contribuinte  "));
+    // The declaration's fixed sentence heads its group, above the declarant's name.
+    auto *declaracao = new QVBoxLayout(grDeclaracao);
+    declaracao->setContentsMargins(6, 2, 6, 4);
+    auto *sentence = new QLabel(
+        QStringLiteral("Declaro para os fins e efeitos de direito, que o presente documento é a expressão da verdade."),
+        grDeclaracao);
+    sentence->setWordWrap(true);
+    declaracao->addWidget(sentence);
+    QGroupBox *grLocalData = new QGroupBox(QStringLiteral("  02-Local e Data  "), grDeclaracao);
+
+    m_fields.addBox(kHeader, GrB_Cabecalho);
+    m_fields.addBox(kProdutor, grIdentificacao);
+    m_fields.addBox(kEndereco, grEndereco);
+    m_fields.addBox(kPropriedade, grPropriedade);
+    m_fields.addBox(kProprietario, grProprietario);
+    m_fields.addBox(kDeclaracao, grDeclaracao);
+    m_fields.addBox(kLocalData, grLocalData);
+    m_fields.build(fieldRows());
+    declaracao->addWidget(grLocalData);
+
+    for (auto [p, groups] : {std::pair<QWidget *, QList<QGroupBox *>>{produtor, {grIdentificacao, grEndereco}},
+                             {propriedade, {grPropriedade}},
+                             {proprietario, {grProprietario}},
+                             {declarante, {grDeclaracao}}}) {
+        auto *v = static_cast<QVBoxLayout *>(p->layout());
+        for (QGroupBox *g : groups)
+            v->addWidget(g);
+        v->addStretch();
+    }
+
+    Mae_Inscricao = m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_Inscricao"));
+    Inc_Pedido = m_fields.require<widgets::TIncCombo>(QStringLiteral("Inc_Pedido"));
+    incCmb_Condicao = m_fields.require<widgets::TIncCombo>(QStringLiteral("incCmb_Condicao"));
+    incCmb_Prazo = m_fields.require<widgets::TIncCombo>(QStringLiteral("incCmb_Prazo"));
+    MaskEdit3 = m_fields.require<widgets::TMaskEdit>(QStringLiteral("MaskEdit3"));
+    Lab_TIT_Inscricao = m_fields.title(QStringLiteral("Mae_Inscricao"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(GrB_Cabecalho);
+    layout->addWidget(PC_Faca, 1);
+
+    Button1 = new QPushButton(QStringLiteral("Ajuda"), this);
+    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
+    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
+    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
+    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    // Ajuda stands first but is reached last with the keyboard (the chain below).
+    layout->addLayout(buttonBar({Button1, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
+
+    connect(Button1, &QPushButton::clicked, this, &TFm_Faca::Button1Click);
+    connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Faca::Btn_ImprimirClick);
+    connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Faca::Btn_MargensClick);
+    connect(Btn_Limpar, &QPushButton::clicked, this, &TFm_Faca::Btn_LimparClick);
+    connect(Btn_Fechar, &QPushButton::clicked, this, &TFm_Faca::Btn_FecharClick);
+    connect(Inc_Pedido, &widgets::TIncCombo::OnChange, this, &TFm_Faca::Inc_PedidoChange);
+    connect(incCmb_Condicao, &widgets::TIncCombo::OnChange, this, &TFm_Faca::incCmb_CondicaoChange);
+
+    chainTabOrder(m_fields.byTags(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar << Button1);
+    setRecordFields(m_fields.tagged(recordOrder()));
+
+    // Mae_InscricaoExit: either Inscrição Estadual rule passes.
+    validation::bindIeUmOuDoisDigitosCheck(Mae_Inscricao, m_funcoes, validation::msg::kIeInvalidaFaca);
+    // mae_DtFimContratoExit serves both contract dates; mae_DataDeclaracaoExit the declaration's.
+    for (const char *date : {"mae_DtFimContrato", "MaskEdit2", "mae_DataDeclaracao"})
+        validation::bindDateCheck(m_fields.require<widgets::TMaskEdit>(QString::fromLatin1(date)),
+                                  validation::msg::kDataInvalidaFaca);
+
+    // The layout's working labels of the place and the date print as one line.
+    printing::registerLayoutSteps(
+        printing::kLayoutFaca,
+        {[](printing::Layout &l, const printing::TagValues &) { faca::clearPlaceAndDate(l); },
+         [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }});
+
+    FormCreate();
+    fixSizeWhenShown(QSize(559, 404));
+}
+
+void TFm_Faca::FormCreate()
+{
+    PC_Faca->setCurrentIndex(0);
+    Btn_LimparClick();
+}
+
+QStringList TFm_Faca::printLayouts() const { return {printing::kLayoutFaca}; }
+
+void TFm_Faca::Btn_LimparClick() { LimpaCampos(); }
+
+void TFm_Faca::Inc_PedidoChange()
+{
+    const int pedido = Inc_Pedido->ItemIndex();
+    if (pedido == faca::kPedidoInscricao)
+        Mae_Inscricao->Clear();
+    const bool open = faca::inscricaoOpen(pedido);
+    Lab_TIT_Inscricao->setEnabled(open);
+    setFieldState(Mae_Inscricao, open ? FieldState::Enabled : FieldState::Grey);
+}
+
+// The CNPJ keeps its text while closed: it is saved and read back either way.
+void TFm_Faca::incCmb_CondicaoChange()
+{
+    setFieldState(MaskEdit3, faca::cnpjQuilomboOpen(incCmb_Condicao->ItemIndex()) ? FieldState::Enabled
+                                                                                   : FieldState::Grey);
+}
+
+QString TFm_Faca::printCheck() const
+{
+    faca::PrintForm form;
+    form.pedido = Inc_Pedido->ItemIndex();
+    form.inscricao = Mae_Inscricao->Text();
+    form.condicao = incCmb_Condicao->ItemIndex();
+    form.prazo = incCmb_Prazo->ItemIndex();
+    form.fimContrato = m_fields.require<widgets::TMaskEdit>(QStringLiteral("mae_DtFimContrato"))->Text();
+    return faca::printProblem(form, m_funcoes);
+}
+
+void TFm_Faca::Btn_ImprimirClick()
+{
+    const QString problem = printCheck();
+    if (!problem.isEmpty()) {
+        platform::Messages::show(this, platform::kCaptionFichas, problem, platform::MsgIcon::Warning);
+        return;
+    }
+    printing::PrintRun::run(this, printLayouts(), recordFields(), copiesPreset());
+}
+
+void TFm_Faca::Btn_MargensClick() { printing::showMarginsDialog(this); }
+
+void TFm_Faca::Button1Click()
+{
+    const QString file = helpFile();
+    if (!QFileInfo(file).isFile()) {
+        platform::Messages::show(this, platform::kCaptionFichas, QStringLiteral("Arquivo de Help não encontrado."),
+                                 platform::MsgIcon::Error);
+        return;
+    }
+    if (!platform::openWithDesktop(file))
+        platform::Messages::show(this, platform::kCaptionFichas,
+                                 QStringLiteral("O arquivo de Help \"%1\" não pôde ser aberto.")
+                                     .arg(QDir::toNativeSeparators(file)),
+                                 platform::MsgIcon::Error);
+}
+
+void TFm_Faca::Btn_FecharClick() { close(); }
+
+} // namespace editors

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "editors/common/FieldTable.h"
+#include "editors/faca/FACARules.h"
+#include "store/FichaEditor.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace validation {
+class TFm_Funcoes;
+}
+namespace widgets {
+class TIncCombo;
+class TMaskEdit;
+}
+
+namespace editors {
+
+// The FACA editor: the registration update of a rural producer, the producer's property
+// and its owner, and the declaration. Its fields are made from its field table and found
+// by name (fields()); the rules that hang on them are in FACARules.
+class TFm_Faca : public store::FichaEditor {
+    Q_OBJECT
+public:
+    TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
+
+    QGroupBox *GrB_Cabecalho = nullptr;
+    QTabWidget *PC_Faca = nullptr;
+    QLabel *Lab_TIT_Inscricao = nullptr;
+
+    widgets::TMaskEdit *Mae_Inscricao = nullptr;
+    widgets::TIncCombo *Inc_Pedido = nullptr;
+    widgets::TIncCombo *incCmb_Condicao = nullptr;
+    widgets::TIncCombo *incCmb_Prazo = nullptr;
+    widgets::TMaskEdit *MaskEdit3 = nullptr;
+
+    QPushButton *Button1 = nullptr; // Ajuda
+    QPushButton *Btn_Imprimir = nullptr;
+    QPushButton *Btn_Margens = nullptr;
+    QPushButton *Btn_Limpar = nullptr;
+    QPushButton *Btn_Fechar = nullptr;
+
+    void Btn_LimparClick();
+    void Btn_ImprimirClick();
+    void Btn_MargensClick();
+    void Button1Click();
+    void Btn_FecharClick();
+    void Inc_PedidoChange();
+    void incCmb_CondicaoChange();
+
+    // The message of the first check that stops printing; empty when the form may print.
+    QString printCheck() const;
+    // The copies the print dialog proposes.
+    int copiesPreset() const { return 1; }
+    QStringList printLayouts() const override;
+
+    const FieldTable &fields() const { return m_fields; }
+
+    // The field table, the tags in record-line order and in keyboard order.
+    static QList<FieldRow> fieldRows();
+    static const QList<int> &recordOrder();
+    static const QList<int> &tabOrder();
+
+    // The help file beside the program: help/FACA.HLP.
+    static QString helpFile();
+
+private:
+    void FormCreate();
+
+    FieldTable m_fields;
+    const validation::TFm_Funcoes &m_funcoes;
+};
+
+} // namespace editors
