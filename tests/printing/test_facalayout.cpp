@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "editors/faca/UF_Faca.h"
-#include "printing/FieldValues.h"
+#include "editors/common/FieldValues.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
 #include "printing/PrintRun.h"
@@ -54,8 +54,7 @@ QList<PageContent> TestFacaLayout::pages(const QByteArray &formsIni)
     const QString ini = m_dir->filePath(QStringLiteral("Forms.ini"));
     if (!formsIni.isEmpty())
         testsupport::writeBytes(ini, formsIni);
-    const FieldValues values(m_editor->recordFields());
-    const Layout layout = createLayout(kLayoutFaca, [&values](int tag) { return values.valueOf(tag); }, ini);
+    const Layout layout = createLayout(m_editor->printLayouts().first(), m_editor->printValues(), ini);
     return LayoutEngine(m_measurer).paginate(layout);
 }
 
@@ -247,7 +246,7 @@ void TestFacaLayout::fullFormPrintsWithoutOverlaps()
         }
     }
     // Every value printed whole.
-    const FieldValues values(m_editor->recordFields());
+    const editors::FieldValues values(m_editor->recordFields());
     for (const auto &f : m_editor->recordFields()) {
         const QList<TextLineOp> printed = result.first().linesOf(f.tag);
         if (f.tag == 31 || f.tag == 32)

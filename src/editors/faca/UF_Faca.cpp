@@ -139,11 +139,11 @@ const QList<int> &TFm_Faca::tabOrder()
 
 QString TFm_Faca::helpFile()
 {
-    return platform::ProgramFolder::join(platform::ProgramFolder::helpFolder(), QStringLiteral("FACA.HLP"));
+    return platform::ProgramFolder::helpFile(QStringLiteral("FACA.HLP"));
 }
 
 TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : store::FichaEditor(store::FormType::FACA, parent), m_funcoes(funcoes)
+    : EditorBase(store::FormType::FACA, parent), m_funcoes(funcoes)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -240,12 +240,6 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
         validation::bindDateCheck(m_fields.require<widgets::TMaskEdit>(QString::fromLatin1(date)),
                                   validation::msg::kDataInvalidaFaca);
 
-    // The layout's working labels of the place and the date print as one line.
-    printing::registerLayoutSteps(
-        printing::kLayoutFaca,
-        {[](printing::Layout &l, const printing::TagValues &) { faca::clearPlaceAndDate(l); },
-         [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }});
-
     FormCreate();
     fixSizeWhenShown(QSize(559, 404));
 }
@@ -256,7 +250,13 @@ void TFm_Faca::FormCreate()
     Btn_LimparClick();
 }
 
-QStringList TFm_Faca::printLayouts() const { return {printing::kLayoutFaca}; }
+// The layout's working labels of the place and the date print as one line.
+QList<printing::PrintLayout> TFm_Faca::printLayouts() const
+{
+    return {{printing::kLayoutFaca,
+             {[](printing::Layout &l, const printing::TagValues &) { faca::clearPlaceAndDate(l); },
+              [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }}}};
+}
 
 void TFm_Faca::Btn_LimparClick() { LimpaCampos(); }
 
@@ -288,15 +288,16 @@ QString TFm_Faca::printCheck() const
     return faca::printProblem(form, m_funcoes);
 }
 
-void TFm_Faca::Btn_ImprimirClick()
+bool TFm_Faca::checkBeforePrint()
 {
     const QString problem = printCheck();
-    if (!problem.isEmpty()) {
-        platform::Messages::show(this, platform::kCaptionFichas, problem, platform::MsgIcon::Warning);
-        return;
-    }
-    printing::PrintRun::run(this, printLayouts(), recordFields(), copiesPreset());
+    if (problem.isEmpty())
+        return true;
+    platform::Messages::show(this, platform::kCaptionFichas, problem, platform::MsgIcon::Warning);
+    return false;
 }
+
+void TFm_Faca::Btn_ImprimirClick() { printForm(); }
 
 void TFm_Faca::Btn_MargensClick() { printing::showMarginsDialog(this); }
 

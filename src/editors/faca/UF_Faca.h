@@ -2,7 +2,7 @@
 
 #include "editors/common/FieldTable.h"
 #include "editors/faca/FACARules.h"
-#include "store/FichaEditor.h"
+#include "editors/common/EditorBase.h"
 
 class QGroupBox;
 class QLabel;
@@ -22,7 +22,7 @@ namespace editors {
 // The FACA editor: the registration update of a rural producer, the producer's property
 // and its owner, and the declaration. Its fields are made from its field table and found
 // by name (fields()); the rules that hang on them are in FACARules.
-class TFm_Faca : public store::FichaEditor {
+class TFm_Faca : public EditorBase {
     Q_OBJECT
 public:
     TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
@@ -53,9 +53,7 @@ public:
 
     // The message of the first check that stops printing; empty when the form may print.
     QString printCheck() const;
-    // The copies the print dialog proposes.
-    int copiesPreset() const { return 1; }
-    QStringList printLayouts() const override;
+    QList<printing::PrintLayout> printLayouts() const override;
 
     const FieldTable &fields() const { return m_fields; }
 
@@ -64,8 +62,11 @@ public:
     static const QList<int> &recordOrder();
     static const QList<int> &tabOrder();
 
-    // The help file beside the program: help/FACA.HLP.
+    // The help file FACA.HLP of the program's help folders; empty when there is none.
     static QString helpFile();
+
+protected:
+    bool checkBeforePrint() override;
 
 private:
     void FormCreate();
