@@ -2,6 +2,7 @@
 
 #include "editors/fac/UF_Fac.h"
 #include "editors/faca/UF_Faca.h"
+#include "editors/fas/UF_Fas.h"
 #include "editors/fca/UF_Fca.h"
 #include "store/FichaEditor.h"
 
@@ -25,6 +26,9 @@ void registerEditors(EditorFactory &factory)
     });
     factory.add(store::FormType::FACA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
         return new TFm_Faca(funcoes, parent);
+    });
+    factory.add(store::FormType::FAS, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
+        return new TFm_Fas(funcoes, parent);
     });
     factory.add(store::FormType::FCA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
         return new TFm_Fca(funcoes, parent);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QWidget;
+
+namespace validation {
+class TFm_Funcoes;
+}
+namespace widgets {
+class TIncCombo;
+class TMaskEdit;
+}
+
+// The rules of the FAS that stand apart from building its window: the registration
+// type of each number, the percentages, the partner dates required for printing and
+// the copies the print dialog proposes.
+namespace editors::fas {
+
+// The number masks of a registration type: digits only, without the literals.
+inline const QString kMaskCpfDigits = QStringLiteral("!999.999.999-99;0; ");
+inline const QString kMaskCnpjDigits = QStringLiteral("!99.999.999/9999-99;0; ");
+
+// The stored number's length that tells the taxpayer's type when a record is read.
+inline constexpr int kCpfLength = 11;
+inline constexpr int kCnpjLength = 14;
+
+// A type list, its number field and the number's title.
+struct NumberPair {
+    widgets::TIncCombo *type = nullptr;
+    widgets::TMaskEdit *number = nullptr;
+    QLabel *title = nullptr;
+};
+
+// Registration-type rule: the chosen type sets the number's mask (no choice leaves it).
+// A number field already open is emptied; the first choice opens it with its title and
+// keeps what it holds.
+void applyRegistrationType(const NumberPair &pair);
+
+// Runs the rule on every change of the type list, and checks the number against the
+// type chosen beside it when the focus leaves it ("CPF Inválido", "CGC Inválido").
+void bindNumberPair(const NumberPair &pair, const validation::TFm_Funcoes &funcoes);
+
+// The type a stored taxpayer number tells by its length: 0 (CPF), 1 (CNPJ) or -1 (none).
+int registrationTypeOfNumber(const QString &stored);
+
+// ---- Percentages ----
+
+struct PercentJudgement {
+    enum Verdict {
+        Empty,      // nothing typed: accepted
+        Rewritten,  // accepted; the field shows `text`
+        OutOfRange, // 0 or above 100: refused in a message box
+        Unreadable, // not a number: refused as an error
+    } verdict = Empty;
+    QString text;
+};
+// Judges a percentage typed with the decimal comma: above 0 up to 100, written with one
+// decimal ("12,5", "100,0"); between 99,9 and 100 it is written 99,9.
+PercentJudgement judgePercentage(const validation::TFm_Funcoes &funcoes, const QString &text);
+
+// The percentage field takes only digits, the comma and Backspace, and is judged when
+// the focus leaves it.
+void bindPercentage(QWidget *field, const validation::TFm_Funcoes &funcoes);
+
+// ---- Printing ----
+
+// What the print checks read of one partner.
+struct PartnerForPrint {
+    int treatment = -1; // index of the treatment chosen, -1 when none
+    QString date;       // the Junta Comercial date as the field gives it
+};
+
+// The first partner, in the order 1, 2, 3, whose treatment is chosen but whose Junta
+// Comercial date is empty, unless the taxpayer is registered by CPF: the message that
+// stops printing. Empty when the form may print.
+QString missingPartnerDate(int taxpayerType, const std::array<PartnerForPrint, 3> &partners);
+
+// The copies the print dialog proposes, by the taxpayer type's text: "CNPJ" 2, "CPF" 3,
+// anything else 1.
+int copiesForTaxpayerType(const QString &typeText);
+
+} // namespace editors::fas

@@ -1,0 +1,257 @@
+#include "editors/fas/UF_Fas.h"
+
+#include "editors/common/FieldFormats.h"
+#include "editors/fas/FASRules.h"
+#include "platform/Messages.h"
+#include "printing/PrintRun.h"
+#include "validation/FieldChecks.h"
+#include "widgets/IncCombo.h"
+#include "widgets/MaskEdit.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace editors {
+
+namespace {
+
+const QString kTaxpayer = QStringLiteral("GrB_Empresa");
+const QStringList kTipoRegistro{QStringLiteral("CPF"), QStringLiteral("CNPJ")};
+const QStringList kTipoRegistroValores{QStringLiteral("1-CPF"), QStringLiteral("2-CNPJ")};
+
+QString partnerPage(int k) { return QStringLiteral("Sócio %1").arg(k); }
+
+// Partner k's item j (1 to 18) has the tag 3 + 18(k - 1) + (j - 1); item 19 has 56 + k.
+int partnerTag(int k, int j) { return j == 19 ? 56 + k : 3 + 18 * (k - 1) + (j - 1); }
+
+// One item of the partner pages, with its control on each of the three pages. Pages 2
+// and 3 write the first six titles without blanks around the hyphen.
+struct PartnerItem {
+    FieldRow row; // tag j, placed on its page's row and column
+    std::array<const char *, 3> controls;
+    const char *laterTitle = nullptr; // the title on pages 2 and 3, where it differs
+};
+
+QList<PartnerItem> partnerItems()
+{
+    const QStringList uf = estados() + QStringList{QStringLiteral("EX")};
+    return {
+        {list({}, "01 - Tratamento", 1, {"Incluir", "Alterar", "Excluir"}).withValues({"1-Incluir", "2-Alterar", "3-Excluir"}).at({}, 0, 0, 2),
+         {"Inc_Trata_Socio_1", "Inc_Trata_Socio_2", "Inc_Trata_Socio_3"}, "01-Tratamento"},
+        {masked({}, "02 - Data Atual. Junta Comercial", 2, kMaskData).at({}, 0, 1, 3),
+         {"Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2", "Mae_DtJnt_Socio3"}, "02-Data Atual. Junta Comercial"},
+        {list({}, "03 - Tipo Registro", 3, kTipoRegistro).withValues(kTipoRegistroValores).at({}, 0, 2, 2),
+         {"Cmb_TpReg_1", "Cmb_TpReg_2", "Cmb_TpReg_3"}, "03-Tipo Registro"},
+        {masked({}, "04 - Nº CPF/CNPJ", 4, {}).initially(FieldState::Grey).at({}, 0, 3, 3),
+         {"Mae_NrReg_1", "Mae_NrReg_2", "Mae_NrReg_3"}, "04-Nº CPF/CNPJ"},
+        {list({}, "05 - Cond. Part.", 5, {"Sócio", "Respons.", "Ambos"}).withValues({"1-Sócio", "2-Respons.", "3-Ambos"}).at({}, 1, 0, 1),
+         {"Cmb_Parti_1", "Cmb_Parti_2", "Cmb_Parti_3"}, "05-Cond. Part."},
+        {text({}, "06 - Nome/Razão Social", 6, 46).at({}, 1, 1, 4), {"Edi_Razao_1", "Edi_Razao_2", "Edi_Razao_3"}, "06-Nome/Razão Social"},
+        {text({}, "07 - Cargo/Função", 7, 15).at({}, 2, 0, 3), {"Edi_Cargo_1", "Edi_Cargo_2", "Edi_Cargo_3"}},
+        {text({}, "08 - % Partic. Socied.", 8, 0).at({}, 2, 1, 1), {"Edi_Perce_1", "Edi_Perce_2", "Edi_Perce_3"}},
+        {text({}, "09 - Tipo Log.", 9, 7).at({}, 3, 0, 1), {"Edi_TpLog_1", "Edi_TpLog_2", "Edi_TpLog_3"}},
+        {text({}, "10 - Nome do Logradouro", 10, 40).at({}, 3, 1, 5), {"Edi_NmLog_1", "Edi_NmLog_2", "Edi_NmLog_3"}},
+        {text({}, "11 - Nº Imóvel", 11, 5).at({}, 3, 2, 1), {"Edi_NrImv_1", "Edi_NrImv_2", "Edi_NrImv_3"}},
+        {text({}, "12 - Complemento", 12, 15).at({}, 4, 0, 2), {"Edi_Compl_1", "Edi_Compl_2", "Edi_Compl_3"}},
+        {text({}, "13 - Nome do Bairro", 13, 40).at({}, 4, 1, 4), {"Edi_Bairr_1", "Edi_Bairr_2", "Edi_Bairr_3"}},
+        {masked({}, "14 - Nº CEP", 14, kMaskCep).at({}, 5, 0, 2), {"Mae_Cep_1", "Mae_Cep_2", "Mae_Cep_3"}},
+        {masked({}, "15 - Telefone", 15, kMaskTelefone).at({}, 5, 1, 2), {"Mae_Tel_1", "Edi_Tel_2", "Edi_Tel_3"}},
+        {text({}, "16 - Nome do Distrito", 16, 35).at({}, 5, 2, 5), {"Edi_Distr_1", "Edi_Distr_2", "Edi_Distr_3"}},
+        {text({}, "17 - Nome do Município", 17, 50).at({}, 6, 0, 5), {"Edi_Munic_1", "Edi_Munic_2", "Edi_Munic_3"}},
+        {list({}, "18 - UF/PAÍS", 18, uf).at({}, 6, 1, 1), {"Cmb_Uf_1", "Cmb_Uf_2", "Cmb_Uf_3"}},
+        {text({}, "19 - Nome do País", 19, 50).at({}, 7, 0), {"Edit1", "Edit2", "Edit3"}},
+    };
+}
+
+// Only partner 1 may be a co-owner ("Condômino").
+void offerCondomino(FieldRow &row)
+{
+    row.items.append(QStringLiteral("Condômino"));
+    row.values = QStringList{"1-Sócio", "2-Respons.", "3-Ambos", "4-Condômino", " "};
+}
+
+} // namespace
+
+QList<FieldRow> TFm_Fas::fieldRows()
+{
+    QList<FieldRow> rows{
+        text("Edi_Razao_Empresa", "01-Razão Social", 1, 46).at(kTaxpayer, 0, 0, 5),
+        list("Cmb_TpReg_Emp", "Tipo Registro", 0, kTipoRegistro).withValues(kTipoRegistroValores).at(kTaxpayer, 0, 1, 1),
+        masked("Mae_NrReg_Emp", "02-Nº CPF ou CNPJ", 2, {}).titled("Lab_TIT_NrReg_Emp").initially(FieldState::Grey).at(kTaxpayer, 0, 2, 2),
+    };
+    for (int k = 1; k <= 3; ++k) {
+        for (const PartnerItem &item : partnerItems()) {
+            FieldRow row = item.row;
+            const int j = row.tag;
+            row.control = QString::fromUtf8(item.controls.at(size_t(k - 1)));
+            row.tag = partnerTag(k, j);
+            row.place.box = partnerPage(k);
+            if (k > 1 && item.laterTitle)
+                row.title = QString::fromUtf8(item.laterTitle);
+            if (j == 4)
+                row.titleControl = QStringLiteral("Lab_TIT_NrReg_%1").arg(k);
+            if (j == 5 && k == 1)
+                offerCondomino(row);
+            rows.append(row);
+        }
+    }
+    return rows;
+}
+
+// The order the window's components were created in.
+const QList<int> &TFm_Fas::recordOrder()
+{
+    static const QList<int> order{
+        1,  2,  4,  5,  6,  7,  8,  9,  11, 12, 13, 14, 15, 16, 18, 19, 20, 3,  10, 17,
+        57, 22, 23, 24, 25, 26, 27, 29, 30, 31, 32, 33, 34, 36, 37, 21, 28, 35, 38, 58,
+        40, 41, 42, 43, 44, 45, 47, 48, 49, 50, 51, 52, 54, 55, 39, 46, 53, 56, 59};
+    return order;
+}
+
+// The partner pages follow their item numbers.
+QList<int> TFm_Fas::tabOrder()
+{
+    QList<int> order{1, 2};
+    for (int k = 1; k <= 3; ++k)
+        for (int j = 1; j <= 19; ++j)
+            order.append(partnerTag(k, j));
+    return order;
+}
+
+TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
+    : store::FichaEditor(store::FormType::FAS, parent), m_funcoes(funcoes)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    GrB_Empresa = new QGroupBox(QStringLiteral("  01 - Identificação do Contribuinte  "), this);
+    GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço do Sócio e/ou Reponsável  "), this);
+    PC_Socios = new QTabWidget(GrB_Socios);
+    m_fields.addBox(kTaxpayer, GrB_Empresa);
+    for (int k = 1; k <= 3; ++k) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("TBS_Socio_%1").arg(k));
+        auto *v = new QVBoxLayout(page);
+        v->setContentsMargins(6, 2, 6, 2);
+        v->setSpacing(1);
+        PC_Socios->addTab(page, QStringLiteral("Sócio : %1").arg(k));
+        m_fields.addBox(partnerPage(k), page);
+    }
+    m_fields.build(fieldRows());
+    for (int k = 0; k < 3; ++k)
+        static_cast<QVBoxLayout *>(PC_Socios->widget(k)->layout())->addStretch();
+    Cmb_TpReg_Emp = m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_Emp"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(GrB_Empresa);
+    auto *socios = new QVBoxLayout(GrB_Socios);
+    socios->setContentsMargins(4, 2, 4, 4);
+    socios->addWidget(PC_Socios);
+    layout->addWidget(GrB_Socios, 1);
+
+    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
+    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
+    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
+    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (auto *b : {Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(75);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+
+    connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fas::Btn_ImprimirClick);
+    connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Fas::Btn_MargensClick);
+    connect(Btn_Limpar, &QPushButton::clicked, this, &TFm_Fas::Btn_LimparClick);
+    connect(Btn_Fechar, &QPushButton::clicked, this, &TFm_Fas::Btn_FecharClick);
+
+    QList<QWidget *> chain = m_fields.byTags(tabOrder());
+    chain.insert(1, Cmb_TpReg_Emp);
+    chainTabOrder(chain << Btn_Imprimir << Btn_Limpar << Btn_Fechar << Btn_Margens);
+
+    // The taxpayer's type list is cleared with the fields but has no record line.
+    widgets::TaggedFields record = m_fields.tagged(recordOrder());
+    record.insert(1, widgets::TaggedField{0, widgets::FieldKind::Combo, Cmb_TpReg_Emp});
+    setRecordFields(record);
+
+    // Cmb_TpReg_EmpChange, Cmb_TpReg_1Change..3 and Mae_NrReg_EmpExit, Mae_NrReg_1Exit..3:
+    // one type rule and one number check for the four pairs.
+    fas::bindNumberPair({Cmb_TpReg_Emp, m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_NrReg_Emp")),
+                         m_fields.title(QStringLiteral("Mae_NrReg_Emp"))},
+                        m_funcoes);
+    for (int k = 1; k <= 3; ++k) {
+        const QString number = QStringLiteral("Mae_NrReg_%1").arg(k);
+        fas::bindNumberPair({m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_%1").arg(k)),
+                             m_fields.require<widgets::TMaskEdit>(number), m_fields.title(number)},
+                            m_funcoes);
+        // Mae_DtJnt_Socio1Exit, Edi_Perce_1Exit and Edi_Perce_1KeyPress serve all three.
+        validation::bindDateCheck(m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k)),
+                                  validation::msg::kDataVencimentoInvalida);
+        fas::bindPercentage(m_fields.require<QLineEdit>(QStringLiteral("Edi_Perce_%1").arg(k)), m_funcoes);
+    }
+    for (const QString &number : {QStringLiteral("Mae_NrReg_Emp"), QStringLiteral("Mae_NrReg_1"),
+                                  QStringLiteral("Mae_NrReg_2"), QStringLiteral("Mae_NrReg_3")})
+        m_fields.title(number)->setEnabled(false);
+
+    FormCreate();
+    fixSizeWhenShown(QSize(531, 419));
+}
+
+void TFm_Fas::FormCreate()
+{
+    PC_Socios->setCurrentIndex(0);
+    Btn_LimparClick();
+}
+
+void TFm_Fas::beforeRecordLine(int tag, const QString &value)
+{
+    // The taxpayer's type is not stored: the number's length tells it, and choosing it
+    // sets the mask and opens the field before the number goes in.
+    if (tag != 2)
+        return;
+    const int type = fas::registrationTypeOfNumber(value);
+    if (type >= 0)
+        Cmb_TpReg_Emp->SetItemIndex(type);
+}
+
+QStringList TFm_Fas::printLayouts() const { return {printing::kLayoutFas}; }
+
+QString TFm_Fas::printCheckMessage() const
+{
+    std::array<fas::PartnerForPrint, 3> partners;
+    for (int k = 1; k <= 3; ++k) {
+        partners.at(size_t(k - 1)) = {
+            m_fields.require<widgets::TIncCombo>(QStringLiteral("Inc_Trata_Socio_%1").arg(k))->ItemIndex(),
+            m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k))->Text()};
+    }
+    return fas::missingPartnerDate(Cmb_TpReg_Emp->ItemIndex(), partners);
+}
+
+int TFm_Fas::copiesPreset() const { return fas::copiesForTaxpayerType(Cmb_TpReg_Emp->Text()); }
+
+void TFm_Fas::Btn_LimparClick() { LimpaCampos(); }
+
+void TFm_Fas::Btn_ImprimirClick()
+{
+    const QString missing = printCheckMessage();
+    if (!missing.isEmpty()) {
+        platform::Messages::show(this, platform::kCaptionFichas, missing, platform::MsgIcon::Warning);
+        return;
+    }
+    printing::PrintRun::run(this, printLayouts(), recordFields(), copiesPreset());
+}
+
+void TFm_Fas::Btn_MargensClick() { printing::showMarginsDialog(this); }
+void TFm_Fas::Btn_FecharClick() { close(); }
+
+} // namespace editors

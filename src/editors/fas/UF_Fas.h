@@ -1,0 +1,66 @@
+#pragma once
+
+#include "editors/common/FieldTable.h"
+#include "store/FichaEditor.h"
+
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+
+namespace validation {
+class TFm_Funcoes;
+}
+namespace widgets {
+class TIncCombo;
+}
+
+namespace editors {
+
+// The FAS editor: the partners and responsible persons of a taxpayer, three to a sheet.
+// Its fields are made from its field table and found by name (fields()).
+class TFm_Fas : public store::FichaEditor {
+    Q_OBJECT
+public:
+    TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
+
+    QGroupBox *GrB_Empresa = nullptr;
+    QGroupBox *GrB_Socios = nullptr;
+    QTabWidget *PC_Socios = nullptr;
+    // The taxpayer's registration type: not stored, told by the stored number's length.
+    widgets::TIncCombo *Cmb_TpReg_Emp = nullptr;
+
+    QPushButton *Btn_Imprimir = nullptr;
+    QPushButton *Btn_Margens = nullptr;
+    QPushButton *Btn_Limpar = nullptr;
+    QPushButton *Btn_Fechar = nullptr;
+
+    void Btn_LimparClick();
+    void Btn_ImprimirClick();
+    void Btn_MargensClick();
+    void Btn_FecharClick();
+
+    QStringList printLayouts() const override;
+    // The first reason the form cannot print yet (a partner's missing Junta Comercial
+    // date), empty when it may print.
+    QString printCheckMessage() const;
+    // The copies the print dialog proposes: by the taxpayer's registration type.
+    int copiesPreset() const;
+
+    const FieldTable &fields() const { return m_fields; }
+
+    // The field table, the tags in record-line order and in keyboard order.
+    static QList<FieldRow> fieldRows();
+    static const QList<int> &recordOrder();
+    static QList<int> tabOrder();
+
+protected:
+    void beforeRecordLine(int tag, const QString &value) override;
+
+private:
+    void FormCreate();
+
+    FieldTable m_fields;
+    const validation::TFm_Funcoes &m_funcoes;
+};
+
+} // namespace editors
