@@ -35,7 +35,6 @@ class TestFasLayout : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void designedAsTheFormIs();
     void everyDataLabelHasItsControl_data();
     void everyDataLabelHasItsControl();
     void fitsWithRoomToSpare_data();
@@ -64,20 +63,6 @@ PageContent TestFasLayout::firstPage(const TFm_Fas &editor, const MarginValues &
     if (pages)
         *pages = int(result.size());
     return result.first();
-}
-
-void TestFasLayout::designedAsTheFormIs()
-{
-    const Layout layout = LayoutLoader::load(kLayoutFas);
-    QCOMPARE(layout.reportTitle, QStringLiteral("FAS - Página 1/1"));
-    QCOMPARE(layout.unit, LayoutUnit::Millimetres);
-    QCOMPARE(layout.marginDefaults, (MarginValues{5, 5, 5, 5}));
-    QCOMPARE(layout.bandWidth, 204.0);
-    QList<double> heights;
-    for (const Band &b : layout.bands)
-        heights.append(b.height);
-    QCOMPARE(heights, (QList<double>{17.2, 10.6, 74.1, 75.7, 77.3, 26.5}));
-    QCOMPARE(layout.bands.first().kind, BandKind::Title);
 }
 
 // Every data label of the page against the real editor: the control with its tag, and
