@@ -273,6 +273,7 @@ void TestFas::exitChecks_data()
     QTest::newRow("percent keys filtered") << "Edi_Perce_3" << "" << "a5%-" << "5,0" << "" << "" << false;
     QTest::newRow("percent empty") << "Edi_Perce_1" << "" << "" << "" << "" << "" << false;
     QTest::newRow("percent zero") << "Edi_Perce_2" << "" << "0" << "0" << "Percentual inválido." << "Fichas" << true;
+    QTest::newRow("percent that would show 0,0") << "Edi_Perce_1" << "" << "0,04" << "0,04" << "Percentual inválido." << "Fichas" << true;
     QTest::newRow("percent above 100") << "Edi_Perce_3" << "" << "100,01" << "100,01" << "Percentual inválido." << "Fichas" << true;
     // Not a number: an error, and the focus goes where the user sent it.
     QTest::newRow("percent two commas") << "Edi_Perce_2" << "" << "1,2,3" << "1,2,3" << "Percentual inválido." << err << false;

@@ -67,10 +67,12 @@ PercentJudgement judgePercentage(const validation::TFm_Funcoes &funcoes, const Q
     } catch (const platform::RaisedError &) {
         return {PercentJudgement::Unreadable, text};
     }
-    if (x == 0.0 || x > 100.0)
-        return {PercentJudgement::OutOfRange, text};
-    // One decimal, halves rounded up, as the share is written on the form.
+    // One decimal, halves rounded up, as the share is written on the form. A share too
+    // small to show one tenth would be written as 0,0, which the form refuses: it is
+    // refused at once, like 0.
     const double tenths = x > 99.9 && x < 100.0 ? 999.0 : std::round(x * 10.0);
+    if (tenths == 0.0 || x > 100.0)
+        return {PercentJudgement::OutOfRange, text};
     return {PercentJudgement::Rewritten, QString::number(tenths / 10.0, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','))};
 }
 

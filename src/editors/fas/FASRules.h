@@ -53,7 +53,7 @@ struct PercentJudgement {
     enum Verdict {
         Empty,      // nothing typed: accepted
         Rewritten,  // accepted; the field shows `text`
-        OutOfRange, // 0 or above 100: refused in a message box
+        OutOfRange, // 0 (or less than 0,05) or above 100: refused in a message box
         Unreadable, // not a number: refused as an error
     } verdict = Empty;
     QString text;
