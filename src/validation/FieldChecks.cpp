@@ -5,6 +5,8 @@
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
 
+#include <cmath>
+
 namespace validation {
 
 namespace {
@@ -72,6 +74,10 @@ NumberJudgement judgePercentage(const TFm_Funcoes &funcoes, const QString &text)
     } catch (const platform::RaisedError &) {
         return {NumberVerdict::NotANumber, text};
     }
+    // A share too small to show one tenth would be written 0,0, which the next exit
+    // refuses: it is refused at once, like 0.
+    if (x > 0 && std::round(x * 10) == 0)
+        return {NumberVerdict::OutOfRange, text};
     if ((x > 0 && x <= 99.9) || x == 100)
         return {NumberVerdict::Accepted, kBrasil.toString(x, 'f', 1)};
     if (x > 99.9 && x < 100)

@@ -72,7 +72,8 @@ struct NumberJudgement {
 // Money: "#,##0.00" (1.234,50); the range is 0 to 9999999999,99.
 NumberJudgement judgeMoney(const TFm_Funcoes &funcoes, const QString &text);
 // Percentage: above 0 up to 99,9 and exactly 100 with one decimal ("50,0", "100,0");
-// between 99,9 and 100, "99,9"; 0 and above 100 are out of range, the text unchanged.
+// between 99,9 and 100, "99,9"; 0, a share that would be written 0,0 and above 100 are
+// out of range, the text unchanged.
 NumberJudgement judgePercentage(const TFm_Funcoes &funcoes, const QString &text);
 
 // ---- Binding to a field's exit ----

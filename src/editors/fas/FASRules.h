@@ -16,8 +16,8 @@ class TMaskEdit;
 }
 
 // The rules of the FAS that stand apart from building its window: the registration
-// type of each number, the percentages, the partner dates required for printing and
-// the copies the print dialog proposes.
+// type of each number, the partner dates required for printing and the copies the
+// print dialog proposes.
 namespace editors::fas {
 
 // The number masks of a registration type: digits only, without the literals.
@@ -46,25 +46,6 @@ void bindNumberPair(const NumberPair &pair, const validation::TFm_Funcoes &funco
 
 // The type a stored taxpayer number tells by its length: 0 (CPF), 1 (CNPJ) or -1 (none).
 int registrationTypeOfNumber(const QString &stored);
-
-// ---- Percentages ----
-
-struct PercentJudgement {
-    enum Verdict {
-        Empty,      // nothing typed: accepted
-        Rewritten,  // accepted; the field shows `text`
-        OutOfRange, // 0 (or less than 0,05) or above 100: refused in a message box
-        Unreadable, // not a number: refused as an error
-    } verdict = Empty;
-    QString text;
-};
-// Judges a percentage typed with the decimal comma: above 0 up to 100, written with one
-// decimal ("12,5", "100,0"); between 99,9 and 100 it is written 99,9.
-PercentJudgement judgePercentage(const validation::TFm_Funcoes &funcoes, const QString &text);
-
-// The percentage field takes only digits, the comma and Backspace, and is judged when
-// the focus leaves it.
-void bindPercentage(QWidget *field, const validation::TFm_Funcoes &funcoes);
 
 // ---- Printing ----
 

@@ -1,5 +1,7 @@
 #include "editors/fas/UF_Fas.h"
 
+#include "editors/common/ButtonBar.h"
+#include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
 #include "editors/fas/FASRules.h"
 #include "platform/Messages.h"
@@ -9,7 +11,6 @@
 #include "widgets/MaskEdit.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -161,14 +162,7 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
     Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
     Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (auto *b : {Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(75);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
     connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fas::Btn_ImprimirClick);
     connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Fas::Btn_MargensClick);
@@ -197,7 +191,9 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
         // Mae_DtJnt_Socio1Exit, Edi_Perce_1Exit and Edi_Perce_1KeyPress serve all three.
         validation::bindDateCheck(m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k)),
                                   validation::msg::kDataVencimentoInvalida);
-        fas::bindPercentage(m_fields.require<QLineEdit>(QStringLiteral("Edi_Perce_%1").arg(k)), m_funcoes);
+        auto *perce = m_fields.require<QLineEdit>(QStringLiteral("Edi_Perce_%1").arg(k));
+        installMoneyKeys(perce);
+        validation::bindPercentageCheck(perce, m_funcoes, validation::textOf(perce), validation::setterOf(perce));
     }
     for (const QString &number : {QStringLiteral("Mae_NrReg_Emp"), QStringLiteral("Mae_NrReg_1"),
                                   QStringLiteral("Mae_NrReg_2"), QStringLiteral("Mae_NrReg_3")})
