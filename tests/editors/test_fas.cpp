@@ -252,32 +252,23 @@ void TestFas::exitChecks_data()
     QTest::addColumn<bool>("focusKept");
 
     const QString err = "Morvetia 3.1";
-    QTest::newRow("taxpayer CPF valid") << "Mae_NrReg_Emp" << "cp" << "12345678909" << "12345678909" << "" << "" << false;
     QTest::newRow("taxpayer CPF wrong digit") << "Mae_NrReg_Emp" << "cp" << "12345678900" << "12345678900" << "CPF Inválido." << err << true;
     QTest::newRow("taxpayer CNPJ partial") << "Mae_NrReg_Emp" << "cn" << "1122233300018" << "1122233300018 " << "CGC Inválido." << err << true;
     QTest::newRow("partner 1 CPF partial") << "Mae_NrReg_1" << "cp" << "1234567890" << "1234567890 " << "CPF Inválido." << err << true;
-    QTest::newRow("partner 1 CNPJ valid") << "Mae_NrReg_1" << "cn" << "11444777000161" << "11444777000161" << "" << "" << false;
     QTest::newRow("partner 2 CNPJ wrong digit") << "Mae_NrReg_2" << "cn" << "11444777000162" << "11444777000162" << "CGC Inválido." << err << true;
     QTest::newRow("partner 2 CPF empty") << "Mae_NrReg_2" << "cp" << "" << "" << "" << "" << false;
     QTest::newRow("partner 3 CPF under CNPJ") << "Mae_NrReg_3" << "cn" << "12345678909" << "12345678909   " << "CGC Inválido." << err << true;
 
     QTest::newRow("date valid") << "Mae_DtJnt_Socio1" << "" << "15032020" << "15/03/2020" << "" << "" << false;
-    QTest::newRow("date empty") << "Mae_DtJnt_Socio2" << "" << "" << "  /  /    " << "" << "" << false;
     QTest::newRow("date 31 February") << "Mae_DtJnt_Socio2" << "" << "31022020" << "31/02/2020" << "Data de Vencimento Inválida." << err << true;
-    QTest::newRow("date incomplete") << "Mae_DtJnt_Socio3" << "" << "1503" << "15/03/    " << "Data de Vencimento Inválida." << err << true;
 
     QTest::newRow("percent whole") << "Edi_Perce_1" << "" << "50" << "50,0" << "" << "" << false;
-    QTest::newRow("percent halves up") << "Edi_Perce_2" << "" << "12,25" << "12,3" << "" << "" << false;
     QTest::newRow("percent below 100") << "Edi_Perce_3" << "" << "99,95" << "99,9" << "" << "" << false;
-    QTest::newRow("percent 100") << "Edi_Perce_2" << "" << "100" << "100,0" << "" << "" << false;
     QTest::newRow("percent keys filtered") << "Edi_Perce_3" << "" << "a5%-" << "5,0" << "" << "" << false;
-    QTest::newRow("percent empty") << "Edi_Perce_1" << "" << "" << "" << "" << "" << false;
     QTest::newRow("percent zero") << "Edi_Perce_2" << "" << "0" << "0" << "Percentual inválido." << "Fichas" << true;
     QTest::newRow("percent that would show 0,0") << "Edi_Perce_1" << "" << "0,04" << "0,04" << "Percentual inválido." << "Fichas" << true;
-    QTest::newRow("percent above 100") << "Edi_Perce_3" << "" << "100,01" << "100,01" << "Percentual inválido." << "Fichas" << true;
     // Not a number: an error, and the focus goes where the user sent it.
     QTest::newRow("percent two commas") << "Edi_Perce_2" << "" << "1,2,3" << "1,2,3" << "Percentual inválido." << err << false;
-    QTest::newRow("percent comma alone") << "Edi_Perce_3" << "" << "," << "," << "Percentual inválido." << err << false;
 }
 
 void TestFas::exitChecks()
