@@ -1,6 +1,6 @@
+#include "editors/common/FieldValues.h"
 #include "editors/fas/UF_Fas.h"
 #include "platform/Settings.h"
-#include "printing/FieldValues.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
 #include "printing/Margins.h"
@@ -18,6 +18,7 @@
 #include <set>
 
 using namespace printing;
+using editors::FieldValues;
 using editors::TFm_Fas;
 
 namespace {
@@ -58,7 +59,7 @@ PageContent TestFasLayout::firstPage(const TFm_Fas &editor, const MarginValues &
     const QString ini = m_dir.filePath(QStringLiteral("Forms.ini"));
     writeMargins(ini, margins);
     const FieldValues values(editor.recordFields());
-    const Layout layout = createLayout(kLayoutFas, [&values](int tag) { return values.valueOf(tag); }, ini);
+    const Layout layout = createLayout(PrintLayout{kLayoutFas, {}}, [&values](int tag) { return values.valueOf(tag); }, ini);
     const QList<PageContent> result = LayoutEngine(m_measurer).paginate(layout);
     if (pages)
         *pages = int(result.size());

@@ -126,7 +126,7 @@ QList<int> TFm_Fas::tabOrder()
 }
 
 TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : store::FichaEditor(store::FormType::FAS, parent), m_funcoes(funcoes)
+    : EditorBase(store::FormType::FAS, parent), m_funcoes(funcoes)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -220,7 +220,7 @@ void TFm_Fas::beforeRecordLine(int tag, const QString &value)
         Cmb_TpReg_Emp->SetItemIndex(type);
 }
 
-QStringList TFm_Fas::printLayouts() const { return {printing::kLayoutFas}; }
+QList<printing::PrintLayout> TFm_Fas::printLayouts() const { return {{printing::kLayoutFas, {}}}; }
 
 QString TFm_Fas::printCheckMessage() const
 {
@@ -237,15 +237,18 @@ int TFm_Fas::copiesPreset() const { return fas::copiesForTaxpayerType(Cmb_TpReg_
 
 void TFm_Fas::Btn_LimparClick() { LimpaCampos(); }
 
-void TFm_Fas::Btn_ImprimirClick()
+// A partner with a treatment needs the date of the Junta Comercial, unless the
+// taxpayer is registered by CPF; the first one missing stops the print.
+bool TFm_Fas::checkBeforePrint()
 {
     const QString missing = printCheckMessage();
-    if (!missing.isEmpty()) {
-        platform::Messages::show(this, platform::kCaptionFichas, missing, platform::MsgIcon::Warning);
-        return;
-    }
-    printing::PrintRun::run(this, printLayouts(), recordFields(), copiesPreset());
+    if (missing.isEmpty())
+        return true;
+    platform::Messages::show(this, platform::kCaptionFichas, missing, platform::MsgIcon::Warning);
+    return false;
 }
+
+void TFm_Fas::Btn_ImprimirClick() { printForm(); }
 
 void TFm_Fas::Btn_MargensClick() { printing::showMarginsDialog(this); }
 void TFm_Fas::Btn_FecharClick() { close(); }

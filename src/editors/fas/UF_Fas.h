@@ -1,7 +1,7 @@
 #pragma once
 
+#include "editors/common/EditorBase.h"
 #include "editors/common/FieldTable.h"
-#include "store/FichaEditor.h"
 
 class QGroupBox;
 class QPushButton;
@@ -18,7 +18,7 @@ namespace editors {
 
 // The FAS editor: the partners and responsible persons of a taxpayer, three to a sheet.
 // Its fields are made from its field table and found by name (fields()).
-class TFm_Fas : public store::FichaEditor {
+class TFm_Fas : public EditorBase {
     Q_OBJECT
 public:
     TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
@@ -39,12 +39,12 @@ public:
     void Btn_MargensClick();
     void Btn_FecharClick();
 
-    QStringList printLayouts() const override;
+    QList<printing::PrintLayout> printLayouts() const override;
     // The first reason the form cannot print yet (a partner's missing Junta Comercial
     // date), empty when it may print.
     QString printCheckMessage() const;
     // The copies the print dialog proposes: by the taxpayer's registration type.
-    int copiesPreset() const;
+    int copiesPreset() const override;
 
     const FieldTable &fields() const { return m_fields; }
 
@@ -55,6 +55,7 @@ public:
 
 protected:
     void beforeRecordLine(int tag, const QString &value) override;
+    bool checkBeforePrint() override;
 
 private:
     void FormCreate();
