@@ -47,6 +47,9 @@ void TestPdfCommand::init()
     const QString dados = m_dir->filePath("Dados");
     testsupport::writeBytes(dados + "/Lista_Fca.fca", "01 Fazenda\r\n02 Sem arquivo\r\n");
     testsupport::writeBytes(dados + "/Fca_1.fca", testsupport::readBytes(QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../editors/data/Fca_1.golden"))));
+    // The FAS golden form: partner 3 is to be excluded but has no Junta Comercial date.
+    testsupport::writeBytes(dados + "/Lista_Fas.fas", "01 Irmaos\r\n");
+    testsupport::writeBytes(dados + "/Fas_1.fas", testsupport::readBytes(QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../editors/data/Fas_1.golden"))));
     testsupport::writeBytes(dados + "/Lista_Fac.fac", "01 Empresa\r\n");
     testsupport::writeBytes(dados + "/Fac_1.fac", "00001 x\r\n");
 }
@@ -84,6 +87,8 @@ void TestPdfCommand::exitCodes_data()
     QTest::newRow("code not in catalogue") << QStringList{"FCA", "9", "o.pdf"} << 1 << QString::fromUtf8("não está na lista");
     QTest::newRow("record file missing") << QStringList{"FCA", "2", "o.pdf"} << 1 << QString::fromUtf8("não existe");
     QTest::newRow("type without layout yet") << QStringList{"FAC", "1", "o.pdf"} << 1 << QString::fromUtf8("não está disponível");
+    QTest::newRow("form's own print check") << QStringList{"FAS", "1", "o.pdf"} << 1
+                                            << QString::fromUtf8("Junta Comercial do Sócio 3 deve ser informada.");
     QTest::newRow("output not writable") << QStringList{"fca", "1", "/nonexistent/dir/o.pdf"} << 1 << "";
 }
 
@@ -106,7 +111,7 @@ void TestPdfCommand::savedFormBecomesItsPage()
     const QByteArray before = testsupport::readBytes(m_dir->filePath("Dados/Fca_1.fca"));
     QCOMPARE(run({"FCA", "1", pdf, "--pasta", m_dir->path()}), 0);
     QCOMPARE(testsupport::readBytes(m_dir->filePath("Dados/Fca_1.fca")), before);
-    QCOMPARE(QDir(m_dir->filePath("Dados")).entryList(QDir::Files).size(), 4);
+    QCOMPARE(QDir(m_dir->filePath("Dados")).entryList(QDir::Files).size(), 6);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext is not installed");
     const QString info = runTool("pdfinfo", {pdf});
