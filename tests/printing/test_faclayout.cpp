@@ -185,6 +185,19 @@ void TestFacLayout::designedAsTheFormIs()
     // The rule closes every section but the page number's.
     for (int i = 0; i < layout.bands.size(); ++i)
         QCOMPARE(layout.bands.at(i).bottomRule, i > 0 && i < layout.bands.size() - 1);
+    // Every caption prints whole: none loses a line to its box.
+    const LayoutEngine engine(m_measurer);
+    for (const Band &band : layout.bands) {
+        for (const Element &e : band.elements) {
+            const auto *caption = std::get_if<TextLabel>(&e);
+            if (!caption || caption->tag > 0)
+                continue;
+            QStringList printed;
+            for (const TextLineOp &line : engine.labelLines(*caption, QPointF(), layout.bandWidth))
+                printed.append(line.text);
+            QCOMPARE(printed.join(QLatin1Char(' ')).simplified(), caption->text.simplified());
+        }
+    }
 }
 
 void TestFacLayout::everyDataLabelHoldsItsValues_data()
