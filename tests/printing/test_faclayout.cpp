@@ -1,7 +1,6 @@
 // The FAC's two pages as the real editor fills them: every data label has its control,
 // fixed-format values print whole, nothing overlaps, the pages fit, and the page steps
 // (Central Vorda, the date of printing) do their part.
-#include "editors/common/FieldValues.h"
 #include "editors/fac/FacPrint.h"
 #include "editors/fac/UF_Fac.h"
 #include "platform/Clock.h"
