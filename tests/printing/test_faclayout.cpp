@@ -1,6 +1,6 @@
-// The FAC's two pages as the real editor fills them: every data label has its control,
-// fixed-format values print whole, nothing overlaps, the pages fit, and the page steps
-// (Central Vorda, the date of printing) do their part.
+// The FAC's two pages as the real editor fills them: fixed-format values print whole,
+// nothing overlaps, the pages fit, and the page steps (Central Vorda, the date of
+// printing) do their part.
 #include "editors/fac/FacPrint.h"
 #include "editors/fac/UF_Fac.h"
 #include "platform/Clock.h"
@@ -73,20 +73,21 @@ class TestFacLayout : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void designedAsTheFormIs_data();
-    void designedAsTheFormIs();
+    void captionsPrintWhole_data() { bothPages(); }
+    void captionsPrintWhole();
     void everyDataLabelHoldsItsValues_data();
     void everyDataLabelHoldsItsValues();
     void onlyTheUnprintedFieldsLackALabel();
     void fitsOnOneSheet_data();
     void fitsOnOneSheet();
-    void fullFormOverlapsNothing_data();
+    void fullFormOverlapsNothing_data() { bothPages(); }
     void fullFormOverlapsNothing();
     void centralVorda_data();
     void centralVorda();
     void dateOfPrinting();
 
 private:
+    static void bothPages();
     QList<PageContent> pages(const QString &layoutName, const MarginValues &margins = {5, 5, 5, 5});
     // Every field at its longest: lists at their longest item, masks full, texts at
     // their maximum length (multi-line fields at 150).
@@ -151,48 +152,26 @@ void TestFacLayout::fillToTheBrim()
     }
 }
 
-void TestFacLayout::designedAsTheFormIs_data()
+void TestFacLayout::bothPages()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<double>("bandWidth");
-    QTest::addColumn<QList<double>>("heights");
-
-    QTest::newRow("page 1") << facprint::kLayoutPage1 << QStringLiteral("FAC - Página 1/2") << 204.0
-                            << QList<double>{47.4, 9.3, 42.6, 65.6, 29.4, 85.2, 5.6};
-    QTest::newRow("page 2") << facprint::kLayoutPage2 << QStringLiteral("FAC - Página 2/2") << 200.0
-                            << QList<double>{20.1, 23.3, 71.7, 66.7, 20.6, 32.8, 20.9, 22.5, 6.9};
+    QTest::addColumn<QString>("layout");
+    QTest::newRow("page 1") << facprint::kLayoutPage1;
+    QTest::newRow("page 2") << facprint::kLayoutPage2;
 }
 
-void TestFacLayout::designedAsTheFormIs()
+// No caption loses a line to its box.
+void TestFacLayout::captionsPrintWhole()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, title);
-    QFETCH(double, bandWidth);
-    QFETCH(QList<double>, heights);
-    const Layout layout = LayoutLoader::load(name);
-    QCOMPARE(layout.reportTitle, title);
-    QCOMPARE(layout.unit, LayoutUnit::Millimetres);
-    QCOMPARE(layout.marginDefaults, (MarginValues{5, 5, 5, 5}));
-    QCOMPARE(layout.copies, facprint::kCopiesPreset);
-    QCOMPARE(layout.bandWidth, bandWidth);
-    QList<double> bandHeights;
-    for (const Band &b : layout.bands)
-        bandHeights.append(b.height);
-    QCOMPARE(bandHeights, heights);
-    QCOMPARE(layout.bands.first().kind, BandKind::Title);
-    // The rule closes every section but the page number's.
-    for (int i = 0; i < layout.bands.size(); ++i)
-        QCOMPARE(layout.bands.at(i).bottomRule, i > 0 && i < layout.bands.size() - 1);
-    // Every caption prints whole: none loses a line to its box.
+    QFETCH(QString, layout);
+    const Layout loaded = LayoutLoader::load(layout);
     const LayoutEngine engine(m_measurer);
-    for (const Band &band : layout.bands) {
+    for (const Band &band : loaded.bands) {
         for (const Element &e : band.elements) {
             const auto *caption = std::get_if<TextLabel>(&e);
             if (!caption || caption->tag > 0)
                 continue;
             QStringList printed;
-            for (const TextLineOp &line : engine.labelLines(*caption, QPointF(), layout.bandWidth))
+            for (const TextLineOp &line : engine.labelLines(*caption, QPointF(), loaded.bandWidth))
                 printed.append(line.text);
             QCOMPARE(printed.join(QLatin1Char(' ')).simplified(), caption->text.simplified());
         }
@@ -212,28 +191,23 @@ void TestFacLayout::everyDataLabelHoldsItsValues_data()
     }
 }
 
-// Each data label is filled from a control of the real editor that prints a value, and
-// a list's entries and a mask's full text print whole in the label's box (a coded entry
-// such as "EX - EXTERIOR" at least its code).
+// A list's entries and a mask's full text print whole in their label's box (a coded
+// entry such as "EX - EXTERIOR" at least its code).
 void TestFacLayout::everyDataLabelHoldsItsValues()
 {
     QFETCH(int, tag);
     QFETCH(QRectF, box);
     QFETCH(bool, autoSize);
-    const widgets::TaggedFields &fields = m_fac->recordFields();
-    const auto field = std::find_if(fields.begin(), fields.end(), [tag](const auto &f) { return f.tag == tag; });
-    QVERIFY2(field != fields.end(), "no control of the editor has the Tag");
-    QVERIFY(field->kind != widgets::FieldKind::Other);
     if (autoSize)
         return;
-
     const FieldRow row = *std::find_if(m_fac->fields().rows().begin(), m_fac->fields().rows().end(),
                                        [tag](const FieldRow &r) { return r.tag == tag; });
     // A partner's number takes its mask from the type of registration: the CNPJ's is the longer.
     for (auto *type : {m_fac->Cmb_TpReg_1, m_fac->Cmb_TpReg_2})
         type->SetItemIndex(1);
     QStringList values = row.items;
-    if (const auto *masked = qobject_cast<widgets::TMaskEdit *>(field->widget); masked && !masked->EditMask().isEmpty())
+    if (const auto *masked = qobject_cast<widgets::TMaskEdit *>(m_fac->fields().byTag(tag));
+        masked && !masked->EditMask().isEmpty())
         values.append(fullMaskText(masked->EditMask()));
     TextLabel label;
     label.box = box;
@@ -275,12 +249,10 @@ void TestFacLayout::fitsOnOneSheet_data()
     QTest::addColumn<int>("pageCount");
 
     // Page 1 has 1.9 mm to spare at the default margins, page 2 has 1.5 mm.
-    QTest::newRow("page 1 defaults") << facprint::kLayoutPage1 << 5 << 1;
-    QTest::newRow("page 1 one more mm") << facprint::kLayoutPage1 << 6 << 1;
-    QTest::newRow("page 1 two more mm") << facprint::kLayoutPage1 << 7 << 2;
-    QTest::newRow("page 2 defaults") << facprint::kLayoutPage2 << 5 << 1;
-    QTest::newRow("page 2 one more mm") << facprint::kLayoutPage2 << 6 << 1;
-    QTest::newRow("page 2 two more mm") << facprint::kLayoutPage2 << 7 << 2;
+    QTest::newRow("page 1, 1 mm more") << facprint::kLayoutPage1 << 6 << 1;
+    QTest::newRow("page 1, 2 mm more") << facprint::kLayoutPage1 << 7 << 2;
+    QTest::newRow("page 2, 1 mm more") << facprint::kLayoutPage2 << 6 << 1;
+    QTest::newRow("page 2, 2 mm more") << facprint::kLayoutPage2 << 7 << 2;
 }
 
 void TestFacLayout::fitsOnOneSheet()
@@ -296,13 +268,6 @@ void TestFacLayout::fitsOnOneSheet()
         QCOMPARE(result.at(1).bands.first().index, LayoutLoader::load(layout).bands.size() - 1);
         QCOMPARE(result.at(1).bands.first().top, double(top));
     }
-}
-
-void TestFacLayout::fullFormOverlapsNothing_data()
-{
-    QTest::addColumn<QString>("layout");
-    QTest::newRow("page 1") << facprint::kLayoutPage1;
-    QTest::newRow("page 2") << facprint::kLayoutPage2;
 }
 
 // With every field at its longest, no printed line touches another and every line stays

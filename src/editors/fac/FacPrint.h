@@ -16,8 +16,6 @@ namespace editors::facprint {
 
 inline const QString kLayoutPage1 = QStringLiteral("TRl_Fac_1");
 inline const QString kLayoutPage2 = QStringLiteral("TRl_Fac_2");
-// Both pages get the copies the user picks; two is the form's preset.
-inline constexpr int kCopiesPreset = 2;
 
 // The checks before printing, in their order: a request nature must be chosen, then the
 // declarant's name must be given (blanks count as given). Returns the prompt of the first
