@@ -229,9 +229,11 @@ void TestFacLayout::everyDataLabelHoldsItsValues()
 void TestFacLayout::onlyTheUnprintedFieldsLackALabel()
 {
     std::multiset<int> printed;
-    for (const QString &name : {facprint::kLayoutPage1, facprint::kLayoutPage2})
-        for (const TextLabel *label : dataLabels(LayoutLoader::load(name)))
+    for (const QString &name : {facprint::kLayoutPage1, facprint::kLayoutPage2}) {
+        const Layout layout = LayoutLoader::load(name);
+        for (const TextLabel *label : dataLabels(layout))
             printed.insert(label->tag);
+    }
     std::multiset<int> expected;
     for (const widgets::TaggedField &f : m_fac->recordFields())
         expected.insert(f.tag);
