@@ -86,9 +86,10 @@ void TestPdfCommand::exitCodes_data()
     QTest::newRow("unknown option") << QStringList{"FCA", "1", "o.pdf", "--x"} << 2 << "Uso: fichas pdf";
     QTest::newRow("code not in catalogue") << QStringList{"FCA", "9", "o.pdf"} << 1 << QString::fromUtf8("não está na lista");
     QTest::newRow("record file missing") << QStringList{"FCA", "2", "o.pdf"} << 1 << QString::fromUtf8("não existe");
-    QTest::newRow("type without layout yet") << QStringList{"FAC", "1", "o.pdf"} << 1 << QString::fromUtf8("não está disponível");
     QTest::newRow("form's own print check") << QStringList{"FAS", "1", "o.pdf"} << 1
                                             << QString::fromUtf8("Junta Comercial do Sócio 3 deve ser informada.");
+    QTest::newRow("form that fails its checks") << QStringList{"FAC", "1", "o.pdf"} << 1
+                                                << QStringLiteral(">> PREENCHA O CAMPO 01 - NATUREZA");
     QTest::newRow("output not writable") << QStringList{"fca", "1", "/nonexistent/dir/o.pdf"} << 1 << "";
 }
 

@@ -312,11 +312,47 @@ QString TFm_Fac::escapedErrorText() const
     return QStringLiteral("Tentativa de Abrir um arquivo da FAC antinga!");
 }
 
+QList<printing::PrintLayout> TFm_Fac::printLayouts() const
+{
+    return {{facprint::kLayoutPage1, facprint::pageSteps(facprint::kLayoutPage1)},
+            {facprint::kLayoutPage2, facprint::pageSteps(facprint::kLayoutPage2)}};
+}
+
+QString TFm_Fac::promptOf(const QString &control) const
+{
+    for (const FieldRow &row : m_fields.rows())
+        if (row.control == control)
+            return row.prompt;
+    return QString();
+}
+
+bool TFm_Fac::checkBeforePrint()
+{
+    const QString failure = facprint::printCheckFailure(Inc_Pedido->ItemIndex(), promptOf(QStringLiteral("Inc_Pedido")),
+                                                        Edit16->text(), promptOf(QStringLiteral("Edit16")));
+    if (failure.isEmpty())
+        return true;
+    platform::Messages::show(this, platform::applicationTitle(), failure, platform::MsgIcon::None);
+    return false;
+}
+
+// The capitals stay in the editor after "&Imprimir", also when the user cancels the print
+// dialog: the form is handed in as printed, and a later save stores it so.
 void TFm_Fac::Btn_ImprimirClick()
 {
-    platform::Messages::show(this, platform::kCaptionFichas,
-                             QStringLiteral("A impressão da FAC ainda não está disponível nesta versão do programa."),
-                             platform::MsgIcon::Information);
+    m_keepPrintCopy = true;
+    printForm();
+    m_keepPrintCopy = false;
+}
+
+void TFm_Fac::preparePrintCopy() { m_printCopy = facprint::raiseCase(recordFields()); }
+
+// The `pdf` command prints the saved form in capitals and leaves its fields as they were.
+void TFm_Fac::restoreAfterPrint()
+{
+    if (!m_keepPrintCopy)
+        facprint::restoreCase(m_printCopy);
+    m_printCopy.clear();
 }
 
 void TFm_Fac::Btn_MargensClick() { printing::showMarginsDialog(this); }

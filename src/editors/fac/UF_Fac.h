@@ -2,6 +2,7 @@
 
 #include "editors/common/EditorBase.h"
 #include "editors/common/FieldTable.h"
+#include "editors/fac/FacPrint.h"
 
 class QGroupBox;
 class QLabel;
@@ -135,10 +136,17 @@ public:
     void Btn_LimparClick();                                // 14, clear the form
     void Button2Click();                                   // 15, help
 
+    // Page 1, then page 2, each with its steps.
+    QList<printing::PrintLayout> printLayouts() const override;
 
     QString escapedErrorText() const override;
 
 protected:
+    // A request nature, then a declarant: the first missing shows its field's prompt.
+    bool checkBeforePrint() override;
+    // The printed copy in capitals; put back afterwards unless "&Imprimir" keeps them.
+    void preparePrintCopy() override;
+    void restoreAfterPrint() override;
     void showEvent(QShowEvent *event) override;
     void afterRecordLine(int tag, const QString &value) override;
     void clearAfterFailedLoad() override;
@@ -158,7 +166,12 @@ private:
     void FormCreate();
     void FormShow();
 
+    // The prompt of a field of the table.
+    QString promptOf(const QString &control) const;
+
     FieldTable m_fields;
+    facprint::RaisedFields m_printCopy;
+    bool m_keepPrintCopy = false;
     const validation::TFm_Funcoes &m_funcoes;
     bool m_shown = false;
 };

@@ -1,0 +1,101 @@
+#include "editors/fac/FacPrint.h"
+
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "widgets/FieldValue.h"
+
+namespace editors::facprint {
+
+namespace {
+
+// The Central Vorda list's Tag and the entry that puts the form under it.
+constexpr int kTagCentralVorda = 3;
+const QString kSim = QStringLiteral("SIM");
+
+// The capitals of Windows-1252 above Latin-1: Š, Œ, Ž, Ÿ.
+bool isWindows1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) || u == 0x0160 || u == 0x0152 || u == 0x017D || u == 0x0178;
+}
+
+} // namespace
+
+QString printCheckFailure(int naturezaIndex, const QString &naturezaPrompt, const QString &declarante,
+                          const QString &declarantePrompt)
+{
+    if (naturezaIndex < 0)
+        return naturezaPrompt;
+    if (declarante.isEmpty())
+        return declarantePrompt;
+    return QString();
+}
+
+QString raisedCase(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        if (c.isSurrogate() || !c.isLower())
+            continue;
+        const QChar upper = c.toUpper();
+        if (upper != c && isWindows1252(upper))
+            c = upper;
+    }
+    return result;
+}
+
+RaisedFields raiseCase(const widgets::TaggedFields &fields)
+{
+    RaisedFields changed;
+    for (const widgets::TaggedField &field : fields) {
+        if (!field.widget || (field.kind != widgets::FieldKind::Text && field.kind != widgets::FieldKind::Masked))
+            continue;
+        const QString before = widgets::fieldText(field);
+        const QString after = raisedCase(before);
+        if (after == before)
+            continue;
+        widgets::setFieldText(field, after);
+        changed.append(RaisedField{field, before});
+    }
+    return changed;
+}
+
+void restoreCase(const RaisedFields &raised)
+{
+    // Backwards, so a field listed twice ends with its first text.
+    for (auto it = raised.crbegin(); it != raised.crend(); ++it)
+        widgets::setFieldText(it->field, it->before);
+}
+
+void showCentralVorda(printing::Layout &layout, const QString &labelName, const printing::TagValues &values)
+{
+    if (printing::TextLabel *label = layout.label(labelName))
+        label->enabled = values(kTagCentralVorda).value_or(QString()) == kSim;
+}
+
+QString Lab_DataImpressaoPrint(const QString &text, const QDate &today)
+{
+    Q_UNUSED(text);
+    return QStringLiteral("DATA: ") + platform::formatShortDate(today);
+}
+
+printing::LayoutSteps pageSteps(const QString &layoutName)
+{
+    printing::LayoutSteps steps;
+    if (layoutName == kLayoutPage1) {
+        steps.beforeFill = [](printing::Layout &layout, const printing::TagValues &values) {
+            showCentralVorda(layout, QStringLiteral("Lab_Central_1"), values);
+        };
+    } else if (layoutName == kLayoutPage2) {
+        steps.beforeFill = [](printing::Layout &layout, const printing::TagValues &values) {
+            showCentralVorda(layout, QStringLiteral("Lab_Central_2"), values);
+            if (printing::TextLabel *date = layout.label(QStringLiteral("Lab_DataImpressao")))
+                date->beforePrint = [](const QString &text) {
+                    return Lab_DataImpressaoPrint(text, platform::Clock::today());
+                };
+        };
+    }
+    return steps;
+}
+
+} // namespace editors::facprint
