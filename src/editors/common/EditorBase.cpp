@@ -5,6 +5,8 @@
 #include "platform/RaisedError.h"
 #include "printing/PrintRun.h"
 
+#include <QPushButton>
+
 namespace editors {
 
 namespace {
@@ -22,6 +24,23 @@ private:
 };
 
 } // namespace
+
+void EditorBase::makeButtons()
+{
+    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
+    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
+    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
+    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    connect(Btn_Imprimir, &QPushButton::clicked, this, [this] { Btn_ImprimirClick(); });
+    connect(Btn_Margens, &QPushButton::clicked, this, &EditorBase::Btn_MargensClick);
+    connect(Btn_Limpar, &QPushButton::clicked, this, [this] { Btn_LimparClick(); });
+    connect(Btn_Fechar, &QPushButton::clicked, this, &EditorBase::Btn_FecharClick);
+}
+
+void EditorBase::Btn_ImprimirClick() { printForm(); }
+void EditorBase::Btn_LimparClick() { LimpaCampos(); }
+void EditorBase::Btn_MargensClick() { printing::showMarginsDialog(this); }
+void EditorBase::Btn_FecharClick() { close(); }
 
 int EditorBase::copiesPreset() const
 {

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QPushButton;
+
 namespace platform {
 class PrintDialog;
 }
@@ -38,7 +40,23 @@ public:
     // The print value of each Tag, read from the fields at print time.
     printing::TagValues printValues() const;
 
+    // The buttons every editor has, made by makeButtons().
+    QPushButton *Btn_Imprimir = nullptr;
+    QPushButton *Btn_Margens = nullptr;
+    QPushButton *Btn_Limpar = nullptr;
+    QPushButton *Btn_Fechar = nullptr;
+
+    // "&Imprimir": the print entry. "&Limpar": the generic clearing. "&Margens": the
+    // margins dialog, modal. "&Fechar": the close protocol.
+    virtual void Btn_ImprimirClick();
+    virtual void Btn_LimparClick();
+    void Btn_MargensClick();
+    void Btn_FecharClick();
+
 protected:
+    // Makes the four buttons and binds them to their handlers; the editor places them.
+    void makeButtons();
+
     // The form's own checks before printing; each reports its own failure.
     virtual bool checkBeforePrint() { return true; }
     // Changes to the fields for the printed copy (upper-casing, say), undone after it.

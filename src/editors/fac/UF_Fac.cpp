@@ -187,10 +187,7 @@ void TFm_Fac::buildWindow()
         static_cast<QVBoxLayout *>(w->layout())->addStretch();
 
     Button2 = new QPushButton(QStringLiteral("&Ajuda"), this);
-    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
-    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
-    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
-    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    makeButtons();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -200,10 +197,6 @@ void TFm_Fac::buildWindow()
     layout->addLayout(buttonBar({Button2, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
     connect(Button2, &QPushButton::clicked, this, &TFm_Fac::Button2Click);
-    connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fac::Btn_ImprimirClick);
-    connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Fac::Btn_MargensClick);
-    connect(Btn_Limpar, &QPushButton::clicked, this, &TFm_Fac::Btn_LimparClick);
-    connect(Btn_Fechar, &QPushButton::clicked, this, &TFm_Fac::Btn_FecharClick);
     connect(Button1, &QPushButton::clicked, this, &TFm_Fac::Button1Click);
 }
 
@@ -355,7 +348,5 @@ void TFm_Fac::restoreAfterPrint()
     m_printCopy.clear();
 }
 
-void TFm_Fac::Btn_MargensClick() { printing::showMarginsDialog(this); }
-void TFm_Fac::Btn_FecharClick() { close(); }
 
 } // namespace editors

@@ -103,19 +103,13 @@ public:
     QLineEdit *Edit16 = nullptr;
 
     QPushButton *Button2 = nullptr; // &Ajuda
-    QPushButton *Btn_Imprimir = nullptr;
-    QPushButton *Btn_Margens = nullptr;
-    QPushButton *Btn_Limpar = nullptr;
-    QPushButton *Btn_Fechar = nullptr;
 
     // A second partner or responsible person is included (page "Sócio : 02" in use).
     bool Socio2Incluido = false;
     // The legal form's index when the user last entered the list or pressed a key in it.
     int FormaJurAnterior = 0;
 
-    void Btn_ImprimirClick();
-    void Btn_MargensClick();
-    void Btn_FecharClick();
+    void Btn_ImprimirClick() override;
 
     // The field rules, by number (FacRules.cpp).
     void Inc_PedidoChange();                               // 1, request nature
@@ -133,7 +127,7 @@ public:
     void ParticipacaoChange(int page);                     // 11, participation condition
     void Cmb_TpRegChange(int page);                        // 12, type of registration
     void UfPaisChange(int page);                           // 13, UF or country
-    void Btn_LimparClick();                                // 14, clear the form
+    void Btn_LimparClick() override;                       // 14, clear the form
     void Button2Click();                                   // 15, help
 
     // Page 1, then page 2, each with its steps.

@@ -214,19 +214,12 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     layout->addWidget(PC_Faca, 1);
 
     Button1 = new QPushButton(QStringLiteral("Ajuda"), this);
-    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
-    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
-    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
-    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    makeButtons();
     Button1->setObjectName(QStringLiteral("Button1"));
     // Ajuda stands first but is reached last with the keyboard (the chain below).
     layout->addLayout(buttonBar({Button1, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
     connect(Button1, &QPushButton::clicked, this, &TFm_Faca::Button1Click);
-    connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Faca::Btn_ImprimirClick);
-    connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Faca::Btn_MargensClick);
-    connect(Btn_Limpar, &QPushButton::clicked, this, &TFm_Faca::Btn_LimparClick);
-    connect(Btn_Fechar, &QPushButton::clicked, this, &TFm_Faca::Btn_FecharClick);
     connect(Inc_Pedido, &widgets::TIncCombo::OnChange, this, &TFm_Faca::Inc_PedidoChange);
     connect(incCmb_Condicao, &widgets::TIncCombo::OnChange, this, &TFm_Faca::incCmb_CondicaoChange);
 
@@ -258,7 +251,6 @@ QList<printing::PrintLayout> TFm_Faca::printLayouts() const
               [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }}}};
 }
 
-void TFm_Faca::Btn_LimparClick() { LimpaCampos(); }
 
 void TFm_Faca::Inc_PedidoChange()
 {
@@ -297,9 +289,7 @@ bool TFm_Faca::checkBeforePrint()
     return false;
 }
 
-void TFm_Faca::Btn_ImprimirClick() { printForm(); }
 
-void TFm_Faca::Btn_MargensClick() { printing::showMarginsDialog(this); }
 
 void TFm_Faca::Button1Click()
 {
@@ -316,6 +306,5 @@ void TFm_Faca::Button1Click()
                                  platform::MsgIcon::Error);
 }
 
-void TFm_Faca::Btn_FecharClick() { close(); }
 
 } // namespace editors

@@ -38,16 +38,8 @@ public:
     widgets::TMaskEdit *MaskEdit3 = nullptr;
 
     QPushButton *Button1 = nullptr; // Ajuda
-    QPushButton *Btn_Imprimir = nullptr;
-    QPushButton *Btn_Margens = nullptr;
-    QPushButton *Btn_Limpar = nullptr;
-    QPushButton *Btn_Fechar = nullptr;
 
-    void Btn_LimparClick();
-    void Btn_ImprimirClick();
-    void Btn_MargensClick();
     void Button1Click();
-    void Btn_FecharClick();
     void Inc_PedidoChange();
     void incCmb_CondicaoChange();
 

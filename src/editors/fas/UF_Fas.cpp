@@ -158,16 +158,9 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     socios->addWidget(PC_Socios);
     layout->addWidget(GrB_Socios, 1);
 
-    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
-    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
-    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
-    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    makeButtons();
     layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
-    connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fas::Btn_ImprimirClick);
-    connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Fas::Btn_MargensClick);
-    connect(Btn_Limpar, &QPushButton::clicked, this, &TFm_Fas::Btn_LimparClick);
-    connect(Btn_Fechar, &QPushButton::clicked, this, &TFm_Fas::Btn_FecharClick);
 
     QList<QWidget *> chain = m_fields.byTags(tabOrder());
     chain.insert(1, Cmb_TpReg_Emp);
@@ -235,7 +228,6 @@ QString TFm_Fas::printCheckMessage() const
 
 int TFm_Fas::copiesPreset() const { return fas::copiesForTaxpayerType(Cmb_TpReg_Emp->Text()); }
 
-void TFm_Fas::Btn_LimparClick() { LimpaCampos(); }
 
 // A partner with a treatment needs the date of the Junta Comercial, unless the
 // taxpayer is registered by CPF; the first one missing stops the print.
@@ -248,9 +240,6 @@ bool TFm_Fas::checkBeforePrint()
     return false;
 }
 
-void TFm_Fas::Btn_ImprimirClick() { printForm(); }
 
-void TFm_Fas::Btn_MargensClick() { printing::showMarginsDialog(this); }
-void TFm_Fas::Btn_FecharClick() { close(); }
 
 } // namespace editors

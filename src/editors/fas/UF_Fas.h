@@ -29,15 +29,7 @@ public:
     // The taxpayer's registration type: not stored, told by the stored number's length.
     widgets::TIncCombo *Cmb_TpReg_Emp = nullptr;
 
-    QPushButton *Btn_Imprimir = nullptr;
-    QPushButton *Btn_Margens = nullptr;
-    QPushButton *Btn_Limpar = nullptr;
-    QPushButton *Btn_Fechar = nullptr;
 
-    void Btn_LimparClick();
-    void Btn_ImprimirClick();
-    void Btn_MargensClick();
-    void Btn_FecharClick();
 
     QList<printing::PrintLayout> printLayouts() const override;
     // The first reason the form cannot print yet (a partner's missing Junta Comercial

@@ -128,16 +128,9 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     socios->addWidget(PC_Produtor);
     layout->addWidget(GrB_Socios, 1);
 
-    Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
-    Btn_Margens = new QPushButton(QStringLiteral("&Margens"), this);
-    Btn_Limpar = new QPushButton(QStringLiteral("&Limpar"), this);
-    Btn_Fechar = new QPushButton(QStringLiteral("&Fechar"), this);
+    makeButtons();
     layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
-    connect(Btn_Imprimir, &QPushButton::clicked, this, &TFm_Fca::Btn_ImprimirClick);
-    connect(Btn_Margens, &QPushButton::clicked, this, &TFm_Fca::Btn_MargensClick);
-    connect(Btn_Limpar, &QPushButton::clicked, this, &TFm_Fca::Btn_LimparClick);
-    connect(Btn_Fechar, &QPushButton::clicked, this, &TFm_Fca::Btn_FecharClick);
 
     chainTabOrder(m_fields.byTags(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar);
     setRecordFields(m_fields.tagged(recordOrder()));
@@ -158,12 +151,7 @@ void TFm_Fca::FormCreate()
 
 QList<printing::PrintLayout> TFm_Fca::printLayouts() const { return {{printing::kLayoutFca, {}}}; }
 
-void TFm_Fca::Btn_LimparClick() { LimpaCampos(); }
 
-// The FCA prints without checks of its own, with its layout's two copies preset.
-void TFm_Fca::Btn_ImprimirClick() { printForm(); }
 
-void TFm_Fca::Btn_MargensClick() { printing::showMarginsDialog(this); }
-void TFm_Fca::Btn_FecharClick() { close(); }
 
 } // namespace editors

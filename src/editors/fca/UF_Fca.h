@@ -24,15 +24,7 @@ public:
     QGroupBox *GrB_Socios = nullptr;
     QTabWidget *PC_Produtor = nullptr;
 
-    QPushButton *Btn_Imprimir = nullptr;
-    QPushButton *Btn_Margens = nullptr;
-    QPushButton *Btn_Limpar = nullptr;
-    QPushButton *Btn_Fechar = nullptr;
 
-    void Btn_LimparClick();
-    void Btn_ImprimirClick();
-    void Btn_MargensClick();
-    void Btn_FecharClick();
 
     QList<printing::PrintLayout> printLayouts() const override;
     const FieldTable &fields() const { return m_fields; }
