@@ -25,6 +25,12 @@ private:
 
 } // namespace
 
+EditorBase::EditorBase(store::FormType type, QWidget *parent) : store::FichaEditor(type, parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
 void EditorBase::makeButtons()
 {
     Btn_Imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);

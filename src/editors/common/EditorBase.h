@@ -18,7 +18,8 @@ namespace editors {
 class EditorBase : public store::FichaEditor {
     Q_OBJECT
 public:
-    using store::FichaEditor::FichaEditor;
+    // A fixed-size dialog with the system menu and the minimise box, as every editor is.
+    explicit EditorBase(store::FormType type, QWidget *parent = nullptr);
 
     // "&Imprimir": the form's checks; unless they fail, the print-copy steps, the print
     // run with copiesPreset() in the dialog, and the print-copy steps undone, also when

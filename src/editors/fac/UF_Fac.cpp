@@ -50,8 +50,6 @@ QWidget *scrolledPage(QTabWidget *pages, const QString &caption, QVBoxLayout **c
 TFm_Fac::TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     : EditorBase(store::FormType::FAC, parent), m_funcoes(funcoes)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);

@@ -145,9 +145,6 @@ QString TFm_Faca::helpFile()
 TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     : EditorBase(store::FormType::FACA, parent), m_funcoes(funcoes)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
     GrB_Cabecalho = new QGroupBox(this);
     PC_Faca = new QTabWidget(this);
     PC_Faca->setObjectName(QStringLiteral("PC_Faca"));

@@ -128,9 +128,6 @@ QList<int> TFm_Fas::tabOrder()
 TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     : EditorBase(store::FormType::FAS, parent), m_funcoes(funcoes)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
     GrB_Empresa = new QGroupBox(QStringLiteral("  01 - Identificação do Contribuinte  "), this);
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço do Sócio e/ou Reponsável  "), this);
     PC_Socios = new QTabWidget(GrB_Socios);

@@ -98,9 +98,6 @@ const QList<int> &TFm_Fca::tabOrder()
 TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     : EditorBase(store::FormType::FCA, parent), m_funcoes(funcoes)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
     GrB_Empresa = new QGroupBox(QStringLiteral("  01 - Identificação do Produtor Titular  "), this);
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço dos Outros Produtores "), this);
     PC_Produtor = new QTabWidget(GrB_Socios);
