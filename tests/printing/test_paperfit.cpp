@@ -148,6 +148,7 @@ void TestPaperFit::cutValuesOfARequest_data()
     QTest::addColumn<int>("cutTag");   // 0: nothing cut
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("line");   // the cut label's whole text
+    QTest::addColumn<bool>("twice");     // printed again in a box half as wide
 
     const QString date = QStringLiteral("01/02/2026");
     const QString cpf = QStringLiteral("123.456.789-09");
@@ -155,15 +156,16 @@ void TestPaperFit::cutValuesOfARequest_data()
     const QString x70(70, QLatin1Char('X'));
     const QString x80(80, QLatin1Char('X'));
     QTest::newRow("FCA, values fit") << "FCA" << Values{{2, cpf}, {3, QStringLiteral("FAZENDA BOA VISTA")}} << 0
-                                     << "" << "";
-    QTest::newRow("FCA, long property") << "FCA" << Values{{2, cpf}, {3, x60}} << 3 << "" << x60;
+                                     << "" << "" << false;
+    QTest::newRow("FCA, long property") << "FCA" << Values{{2, cpf}, {3, x60}} << 3 << "" << x60 << false;
+    QTest::newRow("FCA, listed where least shows") << "FCA" << Values{{2, cpf}, {3, x60}} << 3 << "" << x60 << true;
     QTest::newRow("FACA, place fits with date") << "FACA" << Values{{31, QStringLiteral("CAMPO GRANDE")}, {32, date}}
-                                                << 0 << "" << "";
+                                                << 0 << "" << "" << false;
     // The line breaks at the blank before the date.
     QTest::newRow("FACA, place fits without date") << "FACA" << Values{{31, x70}, {32, date}} << 31
-                                                   << "lab_LocalData" << x70 + ", " + date;
+                                                   << "lab_LocalData" << x70 + ", " + date << false;
     QTest::newRow("FACA, place too long alone") << "FACA" << Values{{31, x80}, {32, date}} << 31 << "lab_LocalData"
-                                                << x80 + ", " + date;
+                                                << x80 + ", " + date << false;
 }
 
 void TestPaperFit::cutValuesOfARequest()
@@ -173,11 +175,21 @@ void TestPaperFit::cutValuesOfARequest()
     QFETCH(int, cutTag);
     QFETCH(QString, label);
     QFETCH(QString, line);
+    QFETCH(bool, twice);
 
     PrintLayout layout{kLayoutFca, {}};
     if (form == QLatin1String("FACA"))
         layout = editors::TFm_Faca(m_funcoes).printLayouts().first();
-    const PrintRequest request{{layout}, tagValues(values)};
+    PrintRequest request{{layout}, tagValues(values)};
+    if (twice) {
+        layout.steps.afterFill = [cutTag](Layout &l, const TagValues &) {
+            l.forEachElement([cutTag](Element &e) {
+                if (auto *label = std::get_if<TextLabel>(&e); label && label->tag == cutTag)
+                    label->box.setWidth(label->box.width() / 2.0);
+            });
+        };
+        request.layouts.append(layout);
+    }
 
     const QList<CutValue> cuts = cutValues(request);
     if (cutTag == 0) {
