@@ -96,11 +96,13 @@ public:
     QList<TextLineOp> labelLines(const TextLabel &label, QPointF origin, double bandWidth) const;
 
     // Whether labelLines() prints all of a label's text (after its before-print hook),
-    // and if not, how much of it: a wrapping label loses the lines below its box, and
-    // shown is where the first hidden line starts when any of them has ink; a label that does not wrap
-    // also loses what runs past its box's edges, and on the first line that does, shown
+    // and if not, how much of it. A wrapping label loses the lines below its box: shown
+    // is where the first of them starts, when any of them has ink. A label that does not
+    // wrap also loses what runs past its box's edges: on the first line that does, shown
     // counts the lines before it plus the characters of it that print whole (for a
-    // left-aligned line its fitting prefix). A disabled, empty or auto-size label is whole.
+    // left-aligned line its fitting prefix; for a right-aligned or centred one, whose
+    // start the box cuts too, those between the edges). A disabled, empty or auto-size
+    // label is whole.
     TextFit fit(const TextLabel &label, double bandWidth) const;
 
 private:
