@@ -8,6 +8,7 @@
 #include "validation/TFm_Funcoes.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,23 +25,7 @@ char *toString(const CutValue &c)
 
 namespace {
 
-TagValues tagValues(const Values &values)
-{
-    return [values](int tag) -> std::optional<QString> {
-        if (values.contains(tag))
-            return values.value(tag);
-        return std::nullopt;
-    };
-}
-
-QString inkOf(const QString &text)
-{
-    QString ink = text;
-    ink.remove(QLatin1Char(' '));
-    ink.remove(QLatin1Char('\r'));
-    ink.remove(QLatin1Char('\n'));
-    return ink;
-}
+QString inkOf(const QString &text) { return QString(text).remove(QRegularExpression(QStringLiteral("[ \r\n]"))); }
 
 } // namespace
 
@@ -130,9 +115,7 @@ void TestPaperFit::fitAgreesWithPrintedLines()
         QString printed;
         for (const TextLineOp &line : engine.labelLines(label, QPointF(), 200.0))
             printed += line.text;
-        QString plain = text;
-        plain.remove(QLatin1Char('\r'));
-        plain.remove(QLatin1Char('\n'));
+        const QString plain = QString(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
         QCOMPARE(inkOf(printed), inkOf(plain.left(fit.shown)));
         QCOMPARE(fit.whole(), inkOf(printed) == inkOf(text));
         cut += fit.whole() ? 0 : 1;
@@ -180,7 +163,9 @@ void TestPaperFit::cutValuesOfARequest()
     PrintLayout layout{kLayoutFca, {}};
     if (form == QLatin1String("FACA"))
         layout = editors::TFm_Faca(m_funcoes).printLayouts().first();
-    PrintRequest request{{layout}, tagValues(values)};
+    PrintRequest request{{layout}, [values](int tag) {
+                             return values.contains(tag) ? std::optional(values.value(tag)) : std::nullopt;
+                         }};
     if (twice) {
         layout.steps.afterFill = [cutTag](Layout &l, const TagValues &) {
             l.forEachElement([cutTag](Element &e) {
