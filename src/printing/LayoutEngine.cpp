@@ -30,6 +30,14 @@ double penMm(int penWidth) { return kThinPenMm * std::max(1, penWidth); }
 
 } // namespace
 
+int fitLength(const QString &text)
+{
+    QString plain = text;
+    plain.remove(QLatin1Char('\n'));
+    plain.remove(QLatin1Char('\r'));
+    return int(trimmedRight(plain).size());
+}
+
 QList<TextLineOp> PageContent::linesOf(int tag) const
 {
     QList<TextLineOp> result;
@@ -72,21 +80,22 @@ int LayoutEngine::fittingPrefix(const QString &text, double width, const FontSpe
     return low;
 }
 
-QStringList LayoutEngine::wrap(const QString &text, double width, const FontSpec &font) const
+QList<LayoutEngine::Line> LayoutEngine::breakLines(const QString &text, double width, const FontSpec &font,
+                                                   bool wordWrap) const
 {
-    QStringList lines;
+    QList<Line> lines;
     QString plain = text;
     plain.remove(QLatin1Char('\n'));
+    int paragraphStart = 0;
     for (const QString &paragraph : plain.split(QLatin1Char('\r'))) {
-        QString rest = paragraph;
-        if (rest.isEmpty()) {
-            lines.append(QString());
-            continue;
-        }
-        while (!rest.isEmpty()) {
+        if (!wordWrap || paragraph.isEmpty())
+            lines.append(Line{paragraph, paragraphStart});
+        int pos = 0;
+        while (wordWrap && pos < paragraph.size()) {
+            const QString rest = paragraph.mid(pos);
             const int fit = fittingPrefix(rest, width, font);
             if (fit == rest.size()) {
-                lines.append(rest);
+                lines.append(Line{rest, paragraphStart + pos});
                 break;
             }
             // Break at the last blank that keeps the line inside the box, unless the
@@ -99,15 +108,27 @@ QStringList LayoutEngine::wrap(const QString &text, double width, const FontSpec
                 }
             }
             if (cut > 0) {
-                lines.append(trimmedRight(rest.left(cut)));
-                rest = trimmedLeft(rest.mid(cut));
+                lines.append(Line{trimmedRight(rest.left(cut)), paragraphStart + pos});
+                // The blanks at the break print nowhere.
+                pos += int(cut);
+                while (pos < paragraph.size() && paragraph.at(pos) == QLatin1Char(' '))
+                    ++pos;
             } else {
                 const int take = std::max(1, fit);
-                lines.append(rest.left(take));
-                rest = rest.mid(take);
+                lines.append(Line{rest.left(take), paragraphStart + pos});
+                pos += take;
             }
         }
+        paragraphStart += int(paragraph.size());
     }
+    return lines;
+}
+
+QStringList LayoutEngine::wrap(const QString &text, double width, const FontSpec &font) const
+{
+    QStringList lines;
+    for (const Line &line : breakLines(text, width, font, true))
+        lines.append(line.text);
     return lines;
 }
 
@@ -152,19 +173,11 @@ QList<TextLineOp> LayoutEngine::labelLines(const TextLabel &label, QPointF origi
     if (label.centerOnBand)
         box.moveLeft((bandWidth - box.width()) / 2.0);
     box.translate(origin);
-    QStringList lines;
-    QRectF clip;
-    if (label.wordWrap) {
-        lines = wrap(text, box.width(), label.font);
-    } else {
-        QString plain = text;
-        plain.remove(QLatin1Char('\n'));
-        lines = plain.split(QLatin1Char('\r'));
-        clip = box;
-    }
+    const QList<Line> lines = breakLines(text, box.width(), label.font, label.wordWrap);
+    const QRectF clip = label.wordWrap ? QRectF() : box;
     const int fitting = int((box.height() + kEpsilon) / lineHeight);
     for (int i = 0; i < std::min<int>(fitting, int(lines.size())); ++i) {
-        const QString &line = lines.at(i);
+        const QString &line = lines.at(i).text;
         if (line.isEmpty())
             continue;
         const double w = m_measurer.width(label.font, line);
@@ -175,6 +188,76 @@ QList<TextLineOp> LayoutEngine::labelLines(const TextLabel &label, QPointF origi
             left = box.left() + (box.width() - w) / 2.0;
         result.append(makeLine(line, left, box.top() + i * lineHeight, clip));
     }
+    return result;
+}
+
+int LayoutEngine::printedInBox(const QString &line, double boxWidth, const FontSpec &font, Align align) const
+{
+    // Where labelLines() puts the line, from the box's left edge; the box clips it.
+    const double w = m_measurer.width(font, line);
+    double left = 0.0;
+    if (align == Align::Right)
+        left = boxWidth - w;
+    else if (align == Align::Center)
+        left = (boxWidth - w) / 2.0;
+    const int inkEnd = int(trimmedRight(line).size());
+    if (inkEnd == 0)
+        return -1;
+    const int inkStart = int(line.size() - trimmedLeft(line).size());
+    auto startsAt = [&](int i) { return left + m_measurer.width(font, line.left(i)); };
+    const bool cutRight = startsAt(inkEnd) > boxWidth + kEpsilon;
+    const bool cutLeft = startsAt(inkStart) < -kEpsilon;
+    if (!cutRight && !cutLeft)
+        return -1;
+    // The first character that starts inside the box; positions grow along the line.
+    int low = 0;
+    int high = int(line.size());
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (startsAt(mid) >= -kEpsilon)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    const int first = low;
+    // The last one that ends inside it, as fittingPrefix measures a left-aligned line;
+    // blanks after the ink print nothing.
+    const int end = std::min(inkEnd, fittingPrefix(line, boxWidth - left, font));
+    return std::max(0, end - first);
+}
+
+TextFit LayoutEngine::fit(const TextLabel &label, double bandWidth) const
+{
+    // The same text and the same lines as labelLines(), counted instead of placed.
+    Q_UNUSED(bandWidth);   // moves a centred box, never resizes it
+    const QString text = label.enabled && label.beforePrint ? label.beforePrint(label.text) : label.text;
+    TextFit result;
+    result.total = fitLength(text);
+    result.shown = result.total;
+    if (!label.enabled || text.isEmpty() || label.autoSize)
+        return result;
+
+    const double lineHeight = m_measurer.lineHeight(label.font);
+    const int fitting = int((label.box.height() + kEpsilon) / lineHeight);
+    const QList<Line> lines = breakLines(text, label.box.width(), label.font, label.wordWrap);
+    for (int i = 0; i < lines.size(); ++i) {
+        const Line &line = lines.at(i);
+        if (i >= fitting) {
+            // Blank lines below the box lose nothing; one with ink loses everything
+            // from the first hidden line on.
+            if (!trimmedRight(line.text).isEmpty()) {
+                result.shown = lines.at(fitting).start;
+                break;
+            }
+        } else if (!label.wordWrap) {
+            const int printed = printedInBox(line.text, label.box.width(), label.font, label.align);
+            if (printed >= 0) {
+                result.shown = line.start + printed;
+                break;
+            }
+        }
+    }
+    result.shown = std::min(result.shown, result.total);
     return result;
 }
 

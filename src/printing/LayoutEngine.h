@@ -60,6 +60,19 @@ struct PageContent {
     QStringList texts() const;
 };
 
+// How much of a label's text the paper shows, in characters of the text as printed with
+// its line feeds and carriage returns taken out and its trailing blanks not counted
+// (see fitLength).
+struct TextFit {
+    int shown = 0;   // characters before the first one that does not print
+    int total = 0;
+    bool whole() const { return shown >= total; }
+};
+
+// The characters of a text that TextFit counts: line feeds, carriage returns and the
+// trailing blanks left out.
+int fitLength(const QString &text);
+
 // Line weights of the report layer.
 inline constexpr double kThinPenMm = 25.4 / 96.0;   // pen width 1
 inline constexpr double kPointMm = 25.4 / 72.0;     // bottom rules and shape frames
@@ -82,7 +95,29 @@ public:
     // origin; none for a disabled or empty label.
     QList<TextLineOp> labelLines(const TextLabel &label, QPointF origin, double bandWidth) const;
 
+    // Whether labelLines() prints all of a label's text (after its before-print hook),
+    // and if not, how much of it. A wrapping label loses the lines below its box: shown
+    // is where the first of them starts, when any of them has ink. A label that does not
+    // wrap also loses what runs past its box's edges: on the first line that does, shown
+    // counts the lines before it plus the characters of it that print whole (for a
+    // left-aligned line its fitting prefix; for a right-aligned or centred one, whose
+    // start the box cuts too, those between the edges). A disabled, empty or auto-size
+    // label is whole.
+    TextFit fit(const TextLabel &label, double bandWidth) const;
+
 private:
+    // One line as laid out, with where it starts in the text without line feeds and
+    // carriage returns.
+    struct Line {
+        QString text;
+        int start = 0;
+    };
+    // The lines of a text: one per paragraph (carriage return), each broken to the
+    // width when wordWrap is set.
+    QList<Line> breakLines(const QString &text, double width, const FontSpec &font, bool wordWrap) const;
+    // The characters of a line of a non-wrapping label that print whole between its
+    // box's edges, or -1 when all of its ink prints.
+    int printedInBox(const QString &line, double boxWidth, const FontSpec &font, Align align) const;
     void addElement(PageContent &page, const Element &element, QPointF origin, double bandWidth) const;
     int fittingPrefix(const QString &text, double width, const FontSpec &font) const;
 

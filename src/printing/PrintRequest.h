@@ -3,6 +3,7 @@
 #include "printing/LayoutModel.h"
 #include "printing/TagFill.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -21,6 +22,9 @@ struct LayoutSteps {
 struct PrintLayout {
     QString name;
     LayoutSteps steps;
+    // Labels that the layout's steps fill with a field's value among other text (a place
+    // and date joined on one line, say): label name -> the Tag of the field whose value it shows.
+    QHash<QString, int> joinedLabels = {};
 };
 
 // What an editor hands to a print: its layouts in printing order and the values of

@@ -1,10 +1,8 @@
 #include "printing/PrintRun.h"
 
 #include "platform/Clock.h"
-#include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
@@ -37,8 +35,7 @@ struct LaidOut {
 // Creates, fills and lays out one layout for this print.
 LaidOut layOut(const PrintLayout &printLayout, const TagValues &values)
 {
-    platform::installFontSubstitutions();
-    const Layout layout = createLayout(printLayout, values, platform::ProgramFolder::settingsFile());
+    const Layout layout = createLayoutForPrint(printLayout, values);
     const FontMeasurer measurer;
     return LaidOut{layout.reportTitle, LayoutEngine(measurer).paginate(layout)};
 }

@@ -3,6 +3,9 @@
 #include "printing/LayoutLoader.h"
 #include "printing/Margins.h"
 
+#include "platform/Fonts.h"
+#include "platform/ProgramFolder.h"
+
 namespace printing {
 
 Layout createLayout(const PrintLayout &printLayout, const TagValues &values, const QString &settingsFile)
@@ -16,6 +19,12 @@ Layout createLayout(const PrintLayout &printLayout, const TagValues &values, con
     if (steps.afterFill)
         steps.afterFill(layout, values);
     return layout;
+}
+
+Layout createLayoutForPrint(const PrintLayout &layout, const TagValues &values)
+{
+    platform::installFontSubstitutions();
+    return createLayout(layout, values, platform::ProgramFolder::settingsFile());
 }
 
 } // namespace printing

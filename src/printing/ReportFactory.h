@@ -10,4 +10,8 @@ namespace printing {
 // further steps. Raises platform::RaisedError when the layout cannot be loaded.
 Layout createLayout(const PrintLayout &layout, const TagValues &values, const QString &settingsFile);
 
+// The layout exactly as a print lays it out: created with the program folder's margins,
+// the print fonts' substitutions installed for the measuring and drawing to come.
+Layout createLayoutForPrint(const PrintLayout &layout, const TagValues &values);
+
 } // namespace printing

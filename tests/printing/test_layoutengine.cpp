@@ -51,6 +51,8 @@ private slots:
     void bandTallerThanPagePrintsWhereItIs();
     void pageElementsOnEveryPageFromPaperCorner();
     void shapesBecomeLinesAndRectangles();
+    void fitCountsWhatThePaperShows_data();
+    void fitCountsWhatThePaperShows();
 
 private:
     FixedMeasurer m_measurer;
@@ -283,6 +285,70 @@ void TestLayoutEngine::shapesBecomeLinesAndRectangles()
     QCOMPARE(std::get<LineOp>(ops.at(4)).line, QLineF(26.0, 12.0, 26.0, 16.0));
     QCOMPARE(std::get<StrokeRectOp>(ops.at(5)).penMm, kPointMm);                    // frame
     QCOMPARE(std::get<LineOp>(ops.at(6)).line, QLineF(20.0, 30.0, 120.0, 30.0));    // bottom rule
+}
+
+void TestLayoutEngine::fitCountsWhatThePaperShows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<int>("align");
+    QTest::addColumn<QString>("state");   // "", "disabled", "autoSize", "printed twice"
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("total");
+
+    const int L = int(Align::Left);
+    const int R = int(Align::Right);
+    // 10 mm = 5 characters; 3 mm = one line, 6 mm = two.
+    QTest::newRow("one line, just fits") << "ABCDE" << 10.0 << 3.0 << true << L << "" << 5 << 5;
+    QTest::newRow("one line, one more") << "ABCDEF" << 10.0 << 3.0 << true << L << "" << 5 << 6;
+    QTest::newRow("not wrapping, just fits") << "ABCDE" << 10.0 << 3.0 << false << L << "" << 5 << 5;
+    QTest::newRow("not wrapping, one more") << "ABCDEF" << 10.0 << 3.0 << false << L << "" << 5 << 6;
+    QTest::newRow("two lines, just fit") << "ABCDE FGHIJ" << 10.0 << 6.0 << true << L << "" << 11 << 11;
+    QTest::newRow("two lines, one more") << "ABCDE FGHIJK" << 10.0 << 6.0 << true << L << "" << 11 << 12;
+    QTest::newRow("third line starts after blank") << "AB CD EF GH IJ" << 10.0 << 6.0 << true << L << "" << 12 << 14;
+    QTest::newRow("trailing blanks past box") << "ABCDE    " << 10.0 << 3.0 << true << L << "" << 5 << 5;
+    QTest::newRow("not wrapping, trailing blanks") << "ABCDE    " << 10.0 << 3.0 << false << L << "" << 5 << 5;
+    QTest::newRow("long word split at edge") << "ABCDEFGHIJKL" << 10.0 << 6.0 << true << L << "" << 10 << 12;
+    QTest::newRow("CR LF not counted") << "AB\r\nCD\r\nEF" << 10.0 << 6.0 << true << L << "" << 4 << 6;
+    QTest::newRow("not wrapping, second line hidden") << "AB\r\nCD" << 10.0 << 3.0 << false << L << "" << 2 << 4;
+    QTest::newRow("not wrapping, second line too wide") << "AB\rCDEFGH" << 10.0 << 6.0 << false << L << "" << 7 << 8;
+    QTest::newRow("blank line below box") << "AB\r   " << 10.0 << 3.0 << true << L << "" << 2 << 2;
+    QTest::newRow("less than a line") << "AB" << 10.0 << 2.9 << true << L << "" << 0 << 2;
+    QTest::newRow("disabled") << "ABCDEFGHIJ" << 4.0 << 3.0 << true << L << "disabled" << 10 << 10;
+    QTest::newRow("auto-size") << "ABCDEFGHIJ" << 4.0 << 3.0 << true << L << "autoSize" << 10 << 10;
+    QTest::newRow("measured as printed") << "ABCD" << 10.0 << 3.0 << true << L << "printed twice" << 5 << 8;
+    QTest::newRow("right-aligned wrapping") << "ABCDEF" << 10.0 << 3.0 << true << R << "" << 5 << 6;
+    // A right-aligned line that does not wrap loses its start to the box's left edge,
+    // trailing blanks included in its width.
+    QTest::newRow("right-aligned, just fits") << "ABCDE" << 10.0 << 3.0 << false << R << "" << 5 << 5;
+    QTest::newRow("right-aligned, one more") << "ABCDEF" << 10.0 << 3.0 << false << R << "" << 5 << 6;
+    QTest::newRow("right-aligned, pushed by blanks") << "ABCD  " << 10.0 << 3.0 << false << R << "" << 3 << 4;
+}
+
+void TestLayoutEngine::fitCountsWhatThePaperShows()
+{
+    QFETCH(QString, text);
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QFETCH(bool, wordWrap);
+    QFETCH(int, align);
+    QFETCH(QString, state);
+    QFETCH(int, shown);
+    QFETCH(int, total);
+    TextLabel label = fixedLabel(text, QRectF(1.0, 2.0, width, height));
+    label.wordWrap = wordWrap;
+    label.align = Align(align);
+    label.enabled = state != QLatin1String("disabled");
+    label.autoSize = state == QLatin1String("autoSize");
+    if (state == QLatin1String("printed twice"))
+        label.beforePrint = [](const QString &t) { return t + t; };
+
+    const TextFit fit = LayoutEngine(m_measurer).fit(label, 204.0);
+    QCOMPARE(fit.shown, shown);
+    QCOMPARE(fit.total, total);
+    QCOMPARE(fit.whole(), shown == total);
 }
 
 QTEST_GUILESS_MAIN(TestLayoutEngine)

@@ -245,7 +245,8 @@ QList<printing::PrintLayout> TFm_Faca::printLayouts() const
 {
     return {{printing::kLayoutFaca,
              {[](printing::Layout &l, const printing::TagValues &) { faca::clearPlaceAndDate(l); },
-              [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }}}};
+              [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }},
+             {{QStringLiteral("lab_LocalData"), 31}}}};
 }
 
 
