@@ -96,7 +96,7 @@ std::optional<NumberRule> partnerNumberRule(const TFm_Funcoes &funcoes, int type
 
 namespace {
 
-// How an exit check complains, in the order the user meets it.
+// How an exit check complains; each line says what the user meets, in order.
 enum class Complaint {
     None,
     RaisedFocusBack, // focus back on the field, then the error box
