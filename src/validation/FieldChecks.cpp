@@ -1,5 +1,7 @@
 #include "validation/FieldChecks.h"
 
+#include "validation/ExitCheck.h"
+
 #include "platform/FocusExit.h"
 #include "platform/Locale.h"
 #include "platform/Messages.h"
@@ -16,12 +18,6 @@ const QString kEmptyDate = QStringLiteral("/  /");
 
 // Amounts are written with the decimal comma and the full stop between thousands.
 const QLocale kBrasil(QLocale::Portuguese, QLocale::Brazil);
-
-[[noreturn]] void reject(QWidget *field, const QString &message)
-{
-    platform::FocusExit::returnFocus(field);
-    throw platform::RaisedError(message);
-}
 
 } // namespace
 
@@ -98,15 +94,91 @@ std::optional<NumberRule> partnerNumberRule(const TFm_Funcoes &funcoes, int type
     }
 }
 
+namespace {
+
+// How an exit check complains; each line says what the user meets, in order.
+enum class Complaint {
+    None,
+    RaisedFocusBack, // focus back on the field, then the error box
+    Raised,          // the error box only; the focus goes on
+    FichasBox,       // the "Fichas" box, then focus back on the field
+};
+
+// What an exit check makes of the field's text as it stands. The exit handler acts on it
+// and the field's judge only reports it, so the two can never tell different stories.
+struct ExitVerdict {
+    std::optional<QString> rewrite; // the text the field takes on exit, before any complaint
+    Complaint complaint = Complaint::None;
+    QString message;
+};
+
+using Judgement = std::function<ExitVerdict()>;
+
+ExitVerdict rejected(const QString &message)
+{
+    return {.rewrite = std::nullopt, .complaint = Complaint::RaisedFocusBack, .message = message};
+}
+
+// Accepted, the field rewritten in its pattern.
+ExitVerdict rewritten(const QString &text)
+{
+    return {.rewrite = text, .complaint = Complaint::None, .message = {}};
+}
+
+void act(QWidget *field, const TextSetter &setText, const ExitVerdict &verdict)
+{
+    if (verdict.rewrite)
+        setText(*verdict.rewrite);
+    switch (verdict.complaint) {
+    case Complaint::None:
+        return;
+    case Complaint::RaisedFocusBack:
+        platform::FocusExit::returnFocus(field);
+        throw platform::RaisedError(verdict.message);
+    case Complaint::Raised:
+        throw platform::RaisedError(verdict.message);
+    case Complaint::FichasBox:
+        platform::Messages::show(field->window(), platform::kCaptionFichas, verdict.message,
+                                 platform::MsgIcon::Error);
+        platform::FocusExit::returnFocus(field);
+        return;
+    }
+}
+
+// The text of the box the complaint would show.
+std::optional<QString> shownText(const ExitVerdict &verdict)
+{
+    switch (verdict.complaint) {
+    case Complaint::None:
+        return std::nullopt;
+    case Complaint::RaisedFocusBack:
+    case Complaint::Raised:
+        return platform::errorBoxText(verdict.message);
+    case Complaint::FichasBox:
+        return verdict.message;
+    }
+    return std::nullopt;
+}
+
+// Binds the judgement to the field's exit and gives the field its judge. setText is
+// needed only by judgements that rewrite the field.
+platform::FocusExit *bindExitCheck(QWidget *field, const Judgement &judgement, TextSetter setText = {})
+{
+    attachJudge(field, [judgement] { return shownText(judgement()); });
+    return platform::FocusExit::bind(field, [field, judgement, setText = std::move(setText)] {
+        act(field, setText, judgement());
+    });
+}
+
+} // namespace
+
 platform::FocusExit *bindDigitsCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
                                      DigitsTest test, QString message)
 {
-    return platform::FocusExit::bind(
-        field, [field, f = &funcoes, text = std::move(text), test = std::move(test),
-                message = std::move(message)] {
-            if (!digitsAccepted(*f, text(), test))
-                reject(field, message);
-        });
+    return bindExitCheck(field, [f = &funcoes, text = std::move(text), test = std::move(test),
+                                 message = std::move(message)] {
+        return digitsAccepted(*f, text(), test) ? ExitVerdict{} : rejected(message);
+    });
 }
 
 platform::FocusExit *bindCpfCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
@@ -146,67 +218,62 @@ platform::FocusExit *bindIeUmOuDoisDigitosCheck(QWidget *field, const TFm_Funcoe
 platform::FocusExit *bindPartnerNumberCheck(QWidget *field, const TFm_Funcoes &funcoes,
                                             TextGetter text, IndexGetter typeIndex)
 {
-    return platform::FocusExit::bind(
-        field, [field, f = &funcoes, text = std::move(text), typeIndex = std::move(typeIndex)] {
-            const auto rule = partnerNumberRule(*f, typeIndex());
-            if (rule && !digitsAccepted(*f, text(), rule->test))
-                reject(field, rule->message);
-        });
+    return bindExitCheck(field, [f = &funcoes, text = std::move(text), typeIndex = std::move(typeIndex)] {
+        const auto rule = partnerNumberRule(*f, typeIndex());
+        return rule && !digitsAccepted(*f, text(), rule->test) ? rejected(rule->message) : ExitVerdict{};
+    });
 }
 
 platform::FocusExit *bindEmailCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
                                     QString message)
 {
-    return platform::FocusExit::bind(
-        field, [field, f = &funcoes, text = std::move(text), message = std::move(message)] {
-            const QString t = text();
-            if (!t.isEmpty() && !f->ValidaEmail(t))
-                reject(field, message);
-        });
+    return bindExitCheck(field, [f = &funcoes, text = std::move(text), message = std::move(message)] {
+        const QString t = text();
+        return !t.isEmpty() && !f->ValidaEmail(t) ? rejected(message) : ExitVerdict{};
+    });
 }
 
 platform::FocusExit *bindDateCheck(QWidget *field, TextGetter text, TextSetter setText, QString message)
 {
-    return platform::FocusExit::bind(
-        field, [field, text = std::move(text), setText = std::move(setText), message = std::move(message)] {
-            QString formatted;
-            switch (judgeDate(text(), &formatted)) {
-            case DateVerdict::Empty:
-                return;
-            case DateVerdict::Valid:
-                setText(formatted);
-                return;
-            case DateVerdict::Invalid:
-                reject(field, message);
-            }
-        });
+    const Judgement judgement = [text = std::move(text), message = std::move(message)] {
+        QString formatted;
+        switch (judgeDate(text(), &formatted)) {
+        case DateVerdict::Empty:
+            return ExitVerdict{};
+        case DateVerdict::Valid:
+            return rewritten(formatted);
+        case DateVerdict::Invalid:
+            return rejected(message);
+        }
+        return ExitVerdict{};
+    };
+    return bindExitCheck(field, judgement, std::move(setText));
 }
 
 namespace {
 
+// An amount or percentage out of its range is told in the "Fichas" box with the number
+// rewritten; a text that is no number raises its message and lets the focus go.
 platform::FocusExit *bindNumberCheck(QWidget *field, const TFm_Funcoes &funcoes, TextGetter text,
                                      TextSetter setText,
                                      NumberJudgement (*judge)(const TFm_Funcoes &, const QString &),
                                      QString outOfRange, QString notANumber)
 {
-    return platform::FocusExit::bind(field, [=, f = &funcoes] {
+    const Judgement judgement = [=, f = &funcoes] {
         const NumberJudgement j = judge(*f, text());
         switch (j.verdict) {
         case NumberVerdict::Empty:
-            return;
+            return ExitVerdict{};
         case NumberVerdict::Accepted:
-            setText(j.text);
-            return;
+            return rewritten(j.text);
         case NumberVerdict::OutOfRange:
-            setText(j.text);
-            platform::Messages::show(field->window(), platform::kCaptionFichas, outOfRange,
-                                     platform::MsgIcon::Error);
-            platform::FocusExit::returnFocus(field);
-            return;
+            return ExitVerdict{.rewrite = j.text, .complaint = Complaint::FichasBox, .message = outOfRange};
         case NumberVerdict::NotANumber:
-            throw platform::RaisedError(notANumber);
+            return ExitVerdict{.rewrite = std::nullopt, .complaint = Complaint::Raised, .message = notANumber};
         }
-    });
+        return ExitVerdict{};
+    };
+    return bindExitCheck(field, judgement, std::move(setText));
 }
 
 } // namespace

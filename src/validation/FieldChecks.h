@@ -25,6 +25,9 @@ class FocusExit;
 // the mask gives it), plain line edits through text()/setText(); or pass the getter and
 // setter yourself.
 //
+// Every binding also gives the field its judge (validation/ExitCheck.h): the same check,
+// asked what it would say without saying it.
+//
 // The bindings keep a pointer to the TFm_Funcoes instance, which outlives the editors.
 namespace validation {
 
