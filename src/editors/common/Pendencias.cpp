@@ -106,6 +106,7 @@ void goToField(QWidget *field)
             pages.prepend({tabs, w});
     for (const auto &[tabs, page] : pages)
         tabs->setCurrentWidget(page);
+    field->window()->activateWindow();
     if (field->isEnabled())
         field->setFocus(Qt::OtherFocusReason);
 }
