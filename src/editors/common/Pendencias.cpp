@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <climits>
 
 namespace editors {
 
@@ -30,6 +31,16 @@ QTabWidget *tabsOf(const QWidget *page)
         return nullptr;
     auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget());
     return tabs && tabs->indexOf(const_cast<QWidget *>(page)) >= 0 ? tabs : nullptr;
+}
+
+// The tab pages a widget stands on, outermost first, each with its tab widget.
+QList<QPair<QTabWidget *, QWidget *>> tabPagesOf(const QWidget *widget)
+{
+    QList<QPair<QTabWidget *, QWidget *>> pages;
+    for (const QWidget *w = widget; w; w = w->parentWidget())
+        if (QTabWidget *tabs = tabsOf(w))
+            pages.prepend({tabs, const_cast<QWidget *>(w)});
+    return pages;
 }
 
 // A tab's text without its mnemonic marks ("&Sócios" -> "Sócios", "&&" -> "&").
@@ -89,22 +100,17 @@ QString paperMessage(int shown, int total)
 
 QString pageOf(const QWidget *widget)
 {
-    QStringList pages;
-    for (const QWidget *w = widget; w; w = w->parentWidget())
-        if (QTabWidget *tabs = tabsOf(w))
-            pages.prepend(plainTabText(tabs->tabText(tabs->indexOf(const_cast<QWidget *>(w)))));
-    return pages.join(QStringLiteral(" > "));
+    QStringList titles;
+    for (const auto &[tabs, page] : tabPagesOf(widget))
+        titles.append(plainTabText(tabs->tabText(tabs->indexOf(page))));
+    return titles.join(QStringLiteral(" > "));
 }
 
 void goToField(QWidget *field)
 {
     if (!field)
         return;
-    QList<QPair<QTabWidget *, QWidget *>> pages;
-    for (QWidget *w = field; w; w = w->parentWidget())
-        if (QTabWidget *tabs = tabsOf(w))
-            pages.prepend({tabs, w});
-    for (const auto &[tabs, page] : pages)
+    for (const auto &[tabs, page] : tabPagesOf(field))
         tabs->setCurrentWidget(page);
     field->window()->activateWindow();
     if (field->isEnabled())
