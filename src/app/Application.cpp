@@ -42,7 +42,7 @@ void Application::reportEscapedError(QObject *receiver, const QString &text)
         QMetaObject::invokeMethod(editor, &store::FichaEditor::abandon, Qt::QueuedConnection);
 }
 
-int runGuarded(const char *command, const std::function<int()> &body)
+int runGuarded(const char *command, const std::function<int()> &body, int failure)
 {
     try {
         return body();
@@ -50,7 +50,7 @@ int runGuarded(const char *command, const std::function<int()> &body)
         // stdio, not a QTextStream: it needs no memory to say that memory ran out.
         const QString text = platform::currentExceptionText();
         std::fprintf(stderr, "fichas %s: %s\n", command, text.toLocal8Bit().constData());
-        return 1;
+        return failure;
     }
 }
 

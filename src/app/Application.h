@@ -19,8 +19,8 @@ private:
     void reportEscapedError(QObject *receiver, const QString &text);
 };
 
-// Runs a command (`valida`, `pdf`) so that no exception ends the process: one that
-// escapes is written to err and the status is 1.
-int runGuarded(const char *command, const std::function<int()> &body);
+// Runs a command (`valida`, `pdf`, `verifica`) so that no exception ends the process:
+// one that escapes is written to stderr and the status is `failure`.
+int runGuarded(const char *command, const std::function<int()> &body, int failure = 1);
 
 } // namespace app

@@ -14,4 +14,10 @@ int runValida(const QStringList &args, QTextStream &out, QTextStream &err);
 // Needs a QApplication (offscreen is enough). Returns 0, 1 on failure, 2 on usage error.
 int runPdf(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// `fichas verifica TIPO CODIGO [--pasta PASTA]`: the whole-form check of a saved form,
+// one problem a line (field, page, message, tab-separated). Needs a QApplication
+// (offscreen is enough) and never writes to the data folder. Returns 0 when there is
+// no problem, 1 when there are, 2 on a usage or file error.
+int runVerifica(const QStringList &args, QTextStream &out, QTextStream &err);
+
 } // namespace app

@@ -25,6 +25,7 @@ const char *const kUsage =
     "Uso: fichas [--pasta PASTA]\n"
     "       fichas valida cpf|cnpj|ie|ie2|email VALOR...\n"
     "       fichas pdf FAC|FACA|FAS|FCA CODIGO SAIDA.pdf [--pasta PASTA]\n"
+    "       fichas verifica FAC|FACA|FAS|FCA CODIGO [--pasta PASTA]\n"
     "\n"
     "  --pasta PASTA  pasta do programa (com Dados/, Forms.ini e help/);\n"
     "                 sem ela, a pasta do executável ou, se esta não for gravável\n"
@@ -63,6 +64,9 @@ int runCommand(int argc, char **argv, const QString &command)
     // output the same from run to run, so the same form always gives the same file.
     QHashSeed::setDeterministicGlobalSeed();
     Application gui(argc, argv);
+    // A check that cannot finish is a failure, not a finding: 2, as 1 means problems found.
+    if (command == QLatin1String("verifica"))
+        return runGuarded("verifica", [&] { return runVerifica(args, out, err); }, 2);
     return runGuarded("pdf", [&] { return runPdf(args, out, err); });
 }
 
@@ -71,7 +75,7 @@ int runCommand(int argc, char **argv, const QString &command)
 int run(int argc, char **argv)
 {
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (first == QLatin1String("valida") || first == QLatin1String("pdf"))
+    if (first == QLatin1String("valida") || first == QLatin1String("pdf") || first == QLatin1String("verifica"))
         return runCommand(argc, argv, first);
 
     QStringList args;
@@ -98,7 +102,7 @@ int run(int argc, char **argv)
 
     if (!hasDisplay()) {
         std::fputs("fichas: é preciso uma sessão gráfica (DISPLAY ou WAYLAND_DISPLAY); "
-                   "sem tela, use 'fichas valida ...' ou 'fichas pdf ...'.\n", stderr);
+                   "sem tela, use 'fichas valida ...', 'fichas pdf ...' ou 'fichas verifica ...'.\n", stderr);
         return 1;
     }
 

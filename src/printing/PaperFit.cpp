@@ -20,6 +20,33 @@ struct Cut {
     CutValue value;
 };
 
+// How many characters of the value a joined label holds with the rest of its line (the
+// date after the place, say) printing whole: the longest start of the value that lets
+// the whole line print.
+int joinedRoom(const LayoutEngine &engine, const TextLabel &label, double bandWidth, const QString &value,
+               const TextFit &fit)
+{
+    const int total = fitLength(value);
+    const qsizetype at = label.text.indexOf(value);
+    if (at < 0)   // the steps changed the value on the way: count what the line loses
+        return std::clamp(fit.shown - (fit.total - total), 0, total);
+    auto printsWhole = [&](int n) {
+        TextLabel shorter = label;
+        shorter.text = label.text.left(at) + value.left(n) + label.text.mid(at + value.size());
+        return engine.fit(shorter, bandWidth).whole();
+    };
+    int low = 0;   // prints whole, or nothing of the value does
+    int high = total;
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (printsWhole(mid))
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return low;
+}
+
 } // namespace
 
 QList<CutValue> cutValues(const PrintRequest &request)
@@ -54,10 +81,8 @@ QList<CutValue> cutValues(const PrintRequest &request)
                 return;
             CutValue cut{printLayout.name, tag, fit.shown, fit.total};
             if (joined != printLayout.joinedLabels.constEnd()) {
-                // The rest of the line (the date after the place, say) must print whole,
-                // so what the line loses is counted against the value.
                 cut.total = fitLength(*value);
-                cut.shown = std::clamp(fit.shown - (fit.total - cut.total), 0, cut.total);
+                cut.shown = joinedRoom(engine, *label, layout.bandWidth, *value, fit);
                 if (cut.shown >= cut.total)
                     return;
             }

@@ -19,8 +19,8 @@ struct CutValue {
 // Lays each layout of the request out as a print does, with the print fonts, and lists
 // every field value the paper cuts: the labels with a positive Tag that show a value of
 // the request, and the layout's joined labels. For a joined label the counts are the
-// field value's: what of the line does not print is taken from the value's end, the
-// rest of the line printing first. A Tag printed in several places is listed once,
+// field value's: shown is the longest start of the value with which the whole line
+// prints, the rest of the line included. A Tag printed in several places is listed once,
 // where the least of it shows. Order: by layout, then by the labels' fill order.
 // Raises platform::RaisedError when a layout cannot be loaded.
 QList<CutValue> cutValues(const PrintRequest &request);

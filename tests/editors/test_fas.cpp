@@ -335,7 +335,7 @@ void TestFas::printChecksAndCopies()
         field<TIncCombo>(&e, QString("Inc_Trata_Socio_%1").arg(k))->SetItemIndex(treatment.at(k - 1));
         field<TMaskEdit>(&e, QString("Mae_DtJnt_Socio%1").arg(k))->SetText(dates.at(k - 1));
     }
-    QCOMPARE(e.printCheckMessage(), message);
+    QCOMPARE(e.printProblems().value(0).message, message);
     MessageRecorder rec;
     dialog.cancel();
     e.Btn_Imprimir->click();

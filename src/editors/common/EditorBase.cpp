@@ -1,10 +1,14 @@
 #include "editors/common/EditorBase.h"
 
 #include "editors/common/FieldValues.h"
+#include "editors/common/Pendencias.h"
+#include "editors/common/UF_Pendencias.h"
+#include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "platform/RaisedError.h"
 #include "printing/PrintRun.h"
 
+#include <QAction>
 #include <QPushButton>
 
 namespace editors {
@@ -29,6 +33,11 @@ EditorBase::EditorBase(store::FormType type, QWidget *parent) : store::FichaEdit
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto *pendencias = new QAction(QStringLiteral("Pendências"), this);
+    pendencias->setShortcut(Qt::Key_F5);
+    pendencias->setShortcutContext(Qt::WindowShortcut);
+    connect(pendencias, &QAction::triggered, this, &EditorBase::showPendencias);
+    addAction(pendencias);
 }
 
 void EditorBase::makeButtons()
@@ -59,10 +68,60 @@ printing::TagValues EditorBase::printValues() const
     return [values = FieldValues(recordFields())](int tag) { return values.valueOf(tag); };
 }
 
-bool EditorBase::runPrint(const std::function<bool(const printing::PrintRequest &)> &output)
+bool EditorBase::checkBeforePrint()
+{
+    const PrintProblems problems = printProblems();
+    if (problems.isEmpty())
+        return true;
+    showPrintProblem(problems.first().message);
+    return false;
+}
+
+void EditorBase::showPrintProblem(const QString &message)
+{
+    platform::Messages::show(this, platform::kCaptionFichas, message, platform::MsgIcon::Warning);
+}
+
+void EditorBase::showPendencias()
+{
+    if (m_pendencias) {
+        m_pendencias->raise();
+        m_pendencias->activateWindow();
+        return;
+    }
+    Pendencias found;
+    if (!platform::guard(this, [&] { found = checkWholeForm(*this); }))
+        return;
+    m_pendencias = new TFm_Pendencias(found, this);
+    connect(m_pendencias, &TFm_Pendencias::fieldChosen, this,
+            [this](const QString &control) { goToField(fields().widget(control)); });
+    m_pendencias->open();
+}
+
+bool EditorBase::acceptPaperCut()
+{
+    Pendencias cut;
+    if (!platform::guard(this, [&] { cut = checkPaper(*this); }))
+        return false;
+    if (cut.isEmpty())
+        return true;
+    QString text = cut.size() == 1 ? QStringLiteral("O texto de 1 campo não cabe no papel. Imprimir assim mesmo?")
+                                   : QStringLiteral("O texto de %1 campos não cabe no papel. Imprimir assim mesmo?")
+                                         .arg(cut.size());
+    text += QLatin1Char('\n');
+    for (const Pendencia &p : cut)
+        text += QStringLiteral("\n%1%2").arg(p.field, p.page.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(p.page));
+    return platform::Messages::show(this, platform::kCaptionFichas, text, platform::MsgIcon::Question,
+                                    platform::MsgButtons::YesNo)
+           == platform::MsgAnswer::Yes;
+}
+
+bool EditorBase::runPrint(bool askAboutPaper, const std::function<bool(const printing::PrintRequest &)> &output)
 {
     bool checked = false;
     if (!platform::guard(this, [&] { checked = checkBeforePrint(); }) || !checked)
+        return false;
+    if (askAboutPaper && !acceptPaperCut())
         return false;
     preparePrintCopy();
     const PrintCopy undo([this] { restoreAfterPrint(); });
@@ -71,7 +130,7 @@ bool EditorBase::runPrint(const std::function<bool(const printing::PrintRequest 
 
 bool EditorBase::printForm(platform::PrintDialog &dialog)
 {
-    return runPrint([&](const printing::PrintRequest &request) {
+    return runPrint(true, [&](const printing::PrintRequest &request) {
         return printing::PrintRun::run(this, request, copiesPreset(), dialog);
     });
 }
@@ -82,7 +141,7 @@ bool EditorBase::printToPdf(const QString &pdfPath, QString *error)
 {
     if (error)
         error->clear();
-    return runPrint([&](const printing::PrintRequest &request) {
+    return runPrint(false, [&](const printing::PrintRequest &request) {
         return printing::renderToPdf(request, pdfPath, error);
     });
 }

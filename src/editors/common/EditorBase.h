@@ -1,7 +1,11 @@
 #pragma once
 
+#include "editors/common/FieldTable.h"
+#include "editors/common/PrintProblem.h"
 #include "printing/PrintRequest.h"
 #include "store/FichaEditor.h"
+
+#include <QPointer>
 
 #include <functional>
 
@@ -12,6 +16,8 @@ class PrintDialog;
 }
 
 namespace editors {
+
+class TFm_Pendencias;
 
 // What every form editor adds to the record and the close protocol: the one print
 // entry, shared by "&Imprimir" and the `pdf` command.
@@ -40,6 +46,18 @@ public:
 
     // The print value of each Tag, read from the fields at print time.
     printing::TagValues printValues() const;
+    // The values as the printed copy will have them once the print-copy steps ran, read
+    // without running them.
+    virtual printing::TagValues printCopyValues() const { return printValues(); }
+
+    // Every check before printing that the form fails now, in the order they run.
+    virtual PrintProblems printProblems() const { return {}; }
+
+    // The form's fields, from its field table.
+    const FieldTable &fields() const { return m_fields; }
+
+    // F5: the "Pendências" window, listing what the whole-form check finds.
+    void showPendencias();
 
     // The buttons every editor has, made by makeButtons().
     QPushButton *Btn_Imprimir = nullptr;
@@ -58,14 +76,23 @@ protected:
     // Makes the four buttons and binds them to their handlers; the editor places them.
     void makeButtons();
 
-    // The form's own checks before printing; each reports its own failure.
-    virtual bool checkBeforePrint() { return true; }
+    // The form's own checks before printing: the first of printProblems() is shown
+    // (showPrintProblem) and stops the print.
+    virtual bool checkBeforePrint();
+    // How the form tells the user of a failed print check: a warning in the "Fichas" box.
+    virtual void showPrintProblem(const QString &message);
     // Changes to the fields for the printed copy (upper-casing, say), undone after it.
     virtual void preparePrintCopy() {}
     virtual void restoreAfterPrint() {}
 
+    FieldTable m_fields;
+
 private:
-    bool runPrint(const std::function<bool(const printing::PrintRequest &)> &output);
+    // The question before a print whose values the paper cuts; true to print.
+    bool acceptPaperCut();
+    bool runPrint(bool askAboutPaper, const std::function<bool(const printing::PrintRequest &)> &output);
+
+    QPointer<TFm_Pendencias> m_pendencias;
 };
 
 } // namespace editors

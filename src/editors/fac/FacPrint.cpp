@@ -4,6 +4,9 @@
 #include "platform/Locale.h"
 #include "widgets/FieldValue.h"
 
+#include <QHash>
+#include <QSet>
+
 namespace editors::facprint {
 
 namespace {
@@ -21,14 +24,14 @@ bool isWindows1252(QChar c)
 
 } // namespace
 
-QString printCheckFailure(int naturezaIndex, const QString &naturezaPrompt, const QString &declarante,
-                          const QString &declarantePrompt)
+QStringList printCheckFailures(int naturezaIndex, const QString &declarante)
 {
+    QStringList failing;
     if (naturezaIndex < 0)
-        return naturezaPrompt;
+        failing.append(QStringLiteral("Inc_Pedido"));
     if (declarante.isEmpty())
-        return declarantePrompt;
-    return QString();
+        failing.append(QStringLiteral("Edit16"));
+    return failing;
 }
 
 QString raisedCase(const QString &text)
@@ -65,6 +68,24 @@ void restoreCase(const RaisedFields &raised)
     // Backwards, so a field listed twice ends with its first text.
     for (auto it = raised.crbegin(); it != raised.crend(); ++it)
         widgets::setFieldText(it->field, it->before);
+}
+
+printing::TagValues raisedValues(const widgets::TaggedFields &fields, const printing::TagValues &values)
+{
+    // Only the first field of a Tag prints, as in the tag fill.
+    QHash<int, QString> raised;
+    QSet<int> seen;
+    for (const widgets::TaggedField &field : fields) {
+        if (seen.contains(field.tag))
+            continue;
+        seen.insert(field.tag);
+        if (field.widget && (field.kind == widgets::FieldKind::Text || field.kind == widgets::FieldKind::Masked))
+            raised.insert(field.tag, raisedCase(widgets::fieldText(field)));
+    }
+    return [raised, values](int tag) -> std::optional<QString> {
+        const auto it = raised.constFind(tag);
+        return it != raised.constEnd() ? std::optional<QString>(*it) : values(tag);
+    };
 }
 
 void showCentralVorda(printing::Layout &layout, const QString &labelName, const printing::TagValues &values)

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,10 +19,9 @@ inline const QString kLayoutPage1 = QStringLiteral("TRl_Fac_1");
 inline const QString kLayoutPage2 = QStringLiteral("TRl_Fac_2");
 
 // The checks before printing, in their order: a request nature must be chosen, then the
-// declarant's name must be given (blanks count as given). Returns the prompt of the first
-// field that fails, or an empty text when both pass.
-QString printCheckFailure(int naturezaIndex, const QString &naturezaPrompt, const QString &declarante,
-                          const QString &declarantePrompt);
+// declarant's name must be given (blanks count as given). Returns the controls of the
+// fields that fail (Inc_Pedido, Edit16), in that order.
+QStringList printCheckFailures(int naturezaIndex, const QString &declarante);
 
 // The text with every letter whose capital Windows-1252 holds raised to it, accented
 // letters too ("comércio" -> "COMÉRCIO", "ç" -> "Ç", "ÿ" -> "Ÿ"). A letter whose capital
@@ -41,6 +41,8 @@ using RaisedFields = QList<RaisedField>;
 RaisedFields raiseCase(const widgets::TaggedFields &fields);
 // Puts back the texts that raiseCase changed.
 void restoreCase(const RaisedFields &raised);
+// The print values as raiseCase would leave them, without touching the fields.
+printing::TagValues raisedValues(const widgets::TaggedFields &fields, const printing::TagValues &values);
 
 // The page's "CENTRAL VORDA" caption prints only when the Central Vorda list reads "SIM".
 void showCentralVorda(printing::Layout &layout, const QString &labelName, const printing::TagValues &values);

@@ -317,14 +317,22 @@ QString TFm_Fac::promptOf(const QString &control) const
     return QString();
 }
 
-bool TFm_Fac::checkBeforePrint()
+PrintProblems TFm_Fac::printProblems() const
 {
-    const QString failure = facprint::printCheckFailure(Inc_Pedido->ItemIndex(), promptOf(QStringLiteral("Inc_Pedido")),
-                                                        Edit16->text(), promptOf(QStringLiteral("Edit16")));
-    if (failure.isEmpty())
-        return true;
-    platform::Messages::show(this, platform::applicationTitle(), failure, platform::MsgIcon::None);
-    return false;
+    PrintProblems problems;
+    for (const QString &control : facprint::printCheckFailures(Inc_Pedido->ItemIndex(), Edit16->text()))
+        problems.append({control, promptOf(control)});
+    return problems;
+}
+
+void TFm_Fac::showPrintProblem(const QString &message)
+{
+    platform::Messages::show(this, platform::applicationTitle(), message, platform::MsgIcon::None);
+}
+
+printing::TagValues TFm_Fac::printCopyValues() const
+{
+    return facprint::raisedValues(recordFields(), printValues());
 }
 
 // The capitals stay in the editor after "&Imprimir", also when the user cancels the print

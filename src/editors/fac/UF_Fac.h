@@ -35,7 +35,6 @@ public:
     static QList<FieldRow> fieldRows();
     static const QList<int> &recordOrder();
     static const QList<int> &tabOrder();
-    const FieldTable &fields() const { return m_fields; }
 
     // Request strip.
     widgets::TIncCombo *Inc_Pedido = nullptr;
@@ -132,12 +131,16 @@ public:
 
     // Page 1, then page 2, each with its steps.
     QList<printing::PrintLayout> printLayouts() const override;
+    // A request nature, then a declarant: each missing one with its field's prompt.
+    PrintProblems printProblems() const override;
+    // The printed copy's values: the text fields in capitals.
+    printing::TagValues printCopyValues() const override;
 
     QString escapedErrorText() const override;
 
 protected:
-    // A request nature, then a declarant: the first missing shows its field's prompt.
-    bool checkBeforePrint() override;
+    // The prompt of a failed print check, in the application's box without an icon.
+    void showPrintProblem(const QString &message) override;
     // The printed copy in capitals; put back afterwards unless "&Imprimir" keeps them.
     void preparePrintCopy() override;
     void restoreAfterPrint() override;
@@ -163,7 +166,6 @@ private:
     // The prompt of a field of the table.
     QString promptOf(const QString &control) const;
 
-    FieldTable m_fields;
     facprint::RaisedFields m_printCopy;
     bool m_keepPrintCopy = false;
     const validation::TFm_Funcoes &m_funcoes;

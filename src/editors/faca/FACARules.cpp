@@ -27,24 +27,30 @@ bool cnpjQuilomboOpen(int condicaoIndex) { return condicaoIndex == kCondicaoQuil
 
 bool condicaoComPrazo(int condicaoIndex) { return condicaoIndex == 2 || condicaoIndex == 4 || condicaoIndex == 5; }
 
-QString printProblem(const PrintForm &form, const validation::TFm_Funcoes &funcoes)
+PrintProblems printProblems(const PrintForm &form, const validation::TFm_Funcoes &funcoes)
 {
+    PrintProblems problems;
+    auto fails = [&](const char *control, const QString &message) {
+        problems.append({QString::fromLatin1(control), message});
+    };
     if (form.pedido < 0)
-        return QStringLiteral("Natureza do Pedido deve ser informada.");
+        fails("Inc_Pedido", QStringLiteral("Natureza do Pedido deve ser informada."));
     if (form.pedido != kPedidoInscricao && funcoes.SoNumeros(form.inscricao).isEmpty())
-        return QStringLiteral("Inscrição Estadual deve ser informada.");
-    if (form.condicao < 0)
-        return QStringLiteral("Condição do Produtor deve ser informada.");
+        fails("Mae_Inscricao", QStringLiteral("Inscrição Estadual deve ser informada."));
+    if (form.condicao < 0) {
+        fails("incCmb_Condicao", QStringLiteral("Condição do Produtor deve ser informada."));
+        return problems;
+    }
     const bool comPrazo = condicaoComPrazo(form.condicao);
     if (!comPrazo && form.prazo == kPrazoSim)
-        return QStringLiteral(
-            "O Contrato com Prazo Determinado não pode ser utilizado para esta Condição de Produtor.");
+        fails("incCmb_Prazo",
+              QStringLiteral("O Contrato com Prazo Determinado não pode ser utilizado para esta Condição de Produtor."));
     if (comPrazo && form.prazo < 0)
-        return QStringLiteral("Informar se o Contrato possui prazo determinado.");
+        fails("incCmb_Prazo", QStringLiteral("Informar se o Contrato possui prazo determinado."));
     // An empty date field holds only its literals ("  /  /    "); no digit is no date.
     if (comPrazo && form.prazo != kPrazoNao && funcoes.SoNumeros(form.fimContrato).isEmpty())
-        return QStringLiteral("Data Fim do Contrato deve ser informada.");
-    return {};
+        fails("mae_DtFimContrato", QStringLiteral("Data Fim do Contrato deve ser informada."));
+    return problems;
 }
 
 QString localEData(const QString &local, const QString &data) { return local + QStringLiteral(", ") + data; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/common/PrintProblem.h"
+
 #include <QString>
 
 namespace printing {
@@ -37,9 +39,10 @@ struct PrintForm {
     QString fimContrato;    // mae_DtFimContrato, as the mask gives it
 };
 
-// The message of the first check that the form fails, in the order the user fixes them;
-// empty when it may be printed.
-QString printProblem(const PrintForm &form, const validation::TFm_Funcoes &funcoes);
+// Every check before printing that the form fails, in the order the user fixes them,
+// each with its field; empty when it may be printed. The term checks wait for a
+// producer condition: without one they have nothing to judge.
+PrintProblems printProblems(const PrintForm &form, const validation::TFm_Funcoes &funcoes);
 
 // The declaration's place and date on one line: "place, date".
 QString localEData(const QString &local, const QString &data);

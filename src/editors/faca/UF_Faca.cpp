@@ -267,7 +267,7 @@ void TFm_Faca::incCmb_CondicaoChange()
                                                                                    : FieldState::Grey);
 }
 
-QString TFm_Faca::printCheck() const
+PrintProblems TFm_Faca::printProblems() const
 {
     faca::PrintForm form;
     form.pedido = Inc_Pedido->ItemIndex();
@@ -275,19 +275,8 @@ QString TFm_Faca::printCheck() const
     form.condicao = incCmb_Condicao->ItemIndex();
     form.prazo = incCmb_Prazo->ItemIndex();
     form.fimContrato = m_fields.require<widgets::TMaskEdit>(QStringLiteral("mae_DtFimContrato"))->Text();
-    return faca::printProblem(form, m_funcoes);
+    return faca::printProblems(form, m_funcoes);
 }
-
-bool TFm_Faca::checkBeforePrint()
-{
-    const QString problem = printCheck();
-    if (problem.isEmpty())
-        return true;
-    platform::Messages::show(this, platform::kCaptionFichas, problem, platform::MsgIcon::Warning);
-    return false;
-}
-
-
 
 void TFm_Faca::Button1Click()
 {

@@ -43,11 +43,10 @@ public:
     void Inc_PedidoChange();
     void incCmb_CondicaoChange();
 
-    // The message of the first check that stops printing; empty when the form may print.
-    QString printCheck() const;
+    // The checks before printing that the form fails, in their order.
+    PrintProblems printProblems() const override;
     QList<printing::PrintLayout> printLayouts() const override;
 
-    const FieldTable &fields() const { return m_fields; }
 
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
@@ -57,13 +56,9 @@ public:
     // The help file FACA.HLP of the program's help folders; empty when there is none.
     static QString helpFile();
 
-protected:
-    bool checkBeforePrint() override;
-
 private:
     void FormCreate();
 
-    FieldTable m_fields;
     const validation::TFm_Funcoes &m_funcoes;
 };
 

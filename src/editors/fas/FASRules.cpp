@@ -50,17 +50,20 @@ int registrationTypeOfNumber(const QString &stored)
     return -1;
 }
 
-QString missingPartnerDate(int taxpayerType, const std::array<PartnerForPrint, 3> &partners)
+PrintProblems missingPartnerDates(int taxpayerType, const std::array<PartnerForPrint, 3> &partners)
 {
     // A taxpayer registered by CPF needs no dates; one without a type is taken as CNPJ.
+    PrintProblems missing;
     if (taxpayerType == validation::kTipoRegCpf)
-        return {};
+        return missing;
     for (size_t i = 0; i < partners.size(); ++i) {
         const PartnerForPrint &p = partners.at(i);
         if (p.treatment != -1 && p.date.trimmed() == kEmptyDate)
-            return QStringLiteral("Data de Atualização na Junta Comercial do Sócio %1 deve ser informada.").arg(i + 1);
+            missing.append({QStringLiteral("Mae_DtJnt_Socio%1").arg(i + 1),
+                            QStringLiteral("Data de Atualização na Junta Comercial do Sócio %1 deve ser informada.")
+                                .arg(i + 1)});
     }
-    return {};
+    return missing;
 }
 
 int copiesForTaxpayerType(const QString &typeText)

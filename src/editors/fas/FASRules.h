@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/common/PrintProblem.h"
+
 #include <QString>
 
 #include <array>
@@ -55,10 +57,10 @@ struct PartnerForPrint {
     QString date;       // the Junta Comercial date as the field gives it
 };
 
-// The first partner, in the order 1, 2, 3, whose treatment is chosen but whose Junta
-// Comercial date is empty, unless the taxpayer is registered by CPF: the message that
-// stops printing. Empty when the form may print.
-QString missingPartnerDate(int taxpayerType, const std::array<PartnerForPrint, 3> &partners);
+// Every partner, in the order 1, 2, 3, whose treatment is chosen but whose Junta
+// Comercial date is empty, unless the taxpayer is registered by CPF: the date field and
+// the message that stops printing. Empty when the form may print.
+PrintProblems missingPartnerDates(int taxpayerType, const std::array<PartnerForPrint, 3> &partners);
 
 // The copies the print dialog proposes, by the taxpayer type's text: "CNPJ" 2, "CPF" 3,
 // anything else 1.

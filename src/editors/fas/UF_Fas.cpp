@@ -212,7 +212,7 @@ void TFm_Fas::beforeRecordLine(int tag, const QString &value)
 
 QList<printing::PrintLayout> TFm_Fas::printLayouts() const { return {{printing::kLayoutFas, {}}}; }
 
-QString TFm_Fas::printCheckMessage() const
+PrintProblems TFm_Fas::printProblems() const
 {
     std::array<fas::PartnerForPrint, 3> partners;
     for (int k = 1; k <= 3; ++k) {
@@ -220,23 +220,10 @@ QString TFm_Fas::printCheckMessage() const
             m_fields.require<widgets::TIncCombo>(QStringLiteral("Inc_Trata_Socio_%1").arg(k))->ItemIndex(),
             m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k))->Text()};
     }
-    return fas::missingPartnerDate(Cmb_TpReg_Emp->ItemIndex(), partners);
+    return fas::missingPartnerDates(Cmb_TpReg_Emp->ItemIndex(), partners);
 }
 
 int TFm_Fas::copiesPreset() const { return fas::copiesForTaxpayerType(Cmb_TpReg_Emp->Text()); }
-
-
-// A partner with a treatment needs the date of the Junta Comercial, unless the
-// taxpayer is registered by CPF; the first one missing stops the print.
-bool TFm_Fas::checkBeforePrint()
-{
-    const QString missing = printCheckMessage();
-    if (missing.isEmpty())
-        return true;
-    platform::Messages::show(this, platform::kCaptionFichas, missing, platform::MsgIcon::Warning);
-    return false;
-}
-
 
 
 } // namespace editors

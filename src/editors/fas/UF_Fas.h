@@ -32,13 +32,11 @@ public:
 
 
     QList<printing::PrintLayout> printLayouts() const override;
-    // The first reason the form cannot print yet (a partner's missing Junta Comercial
-    // date), empty when it may print.
-    QString printCheckMessage() const;
+    // The partners' missing Junta Comercial dates, which stop the print.
+    PrintProblems printProblems() const override;
     // The copies the print dialog proposes: by the taxpayer's registration type.
     int copiesPreset() const override;
 
-    const FieldTable &fields() const { return m_fields; }
 
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
@@ -47,12 +45,10 @@ public:
 
 protected:
     void beforeRecordLine(int tag, const QString &value) override;
-    bool checkBeforePrint() override;
 
 private:
     void FormCreate();
 
-    FieldTable m_fields;
     const validation::TFm_Funcoes &m_funcoes;
 };
 

@@ -27,7 +27,6 @@ public:
 
 
     QList<printing::PrintLayout> printLayouts() const override;
-    const FieldTable &fields() const { return m_fields; }
 
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
@@ -37,7 +36,6 @@ public:
 private:
     void FormCreate();
 
-    FieldTable m_fields;
     const validation::TFm_Funcoes &m_funcoes;
 };
 

@@ -1,0 +1,104 @@
+#include "app/SavedForm.h"
+
+#include "app/HandOver.h"
+#include "editors/EditorFactory.h"
+#include "editors/common/EditorBase.h"
+#include "platform/Fonts.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RaisedError.h"
+#include "platform/TextFile.h"
+#include "store/Catalogue.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace app {
+
+QString parseFormArgs(QStringList args, const QStringList &restNames, FormArgs *out)
+{
+    const QString pasta = takePastaOption(args, &out->pasta);
+    if (!pasta.isEmpty())
+        return pasta;
+    for (const QString &a : args)
+        if (a.startsWith(QLatin1String("--")))
+            return QStringLiteral("opção desconhecida: %1").arg(a);
+    if (args.size() != 2 + restNames.size()) {
+        const QStringList words = QStringList{QStringLiteral("TIPO"), QStringLiteral("CODIGO")} + restNames;
+        return QStringLiteral("são precisos %1 e %2").arg(words.mid(0, words.size() - 1).join(QStringLiteral(", ")),
+                                                         words.last());
+    }
+    out->type = store::formTypeNamed(args[0]);
+    if (!out->type)
+        return QStringLiteral("tipo desconhecido: %1").arg(args[0]);
+    bool ok = false;
+    out->code = args[1].toInt(&ok);
+    if (!ok || out->code < 0)
+        return QStringLiteral("código inválido: %1").arg(args[1]);
+    out->rest = args.mid(2);
+    return {};
+}
+
+StderrMessages::StderrMessages(QTextStream &err, QString command) : m_err(err), m_command(std::move(command))
+{
+    m_previous = platform::Messages::install(this);
+}
+
+StderrMessages::~StderrMessages() { platform::Messages::install(m_previous); }
+
+platform::MsgAnswer StderrMessages::show(QWidget *, const platform::Message &m)
+{
+    QString text = m.text;
+    m_err << "fichas " << m_command << ": " << text.replace(QLatin1Char('\r'), QLatin1Char('\n')) << Qt::endl;
+    return m.buttons == platform::MsgButtons::Ok ? platform::MsgAnswer::Ok : platform::MsgAnswer::Cancel;
+}
+
+SavedForm::SavedForm() = default;
+SavedForm::~SavedForm() = default;
+
+QString SavedForm::open(const FormArgs &args)
+{
+    platform::ProgramFolder::setCurrent(
+        platform::ProgramFolder::resolve(args.pasta, QCoreApplication::applicationDirPath()));
+    platform::setApplicationTitle(kApplicationTitle);
+    platform::installFontSubstitutions();
+
+    const QString dados = platform::ProgramFolder::dataFolder();
+    m_catalogue = store::catalogueFilePath(dados, args.type->type);
+    m_record = store::recordFilePath(dados, args.type->type, args.code);
+    bool listed = false;
+    bool recordThere = false;
+    try {
+        // textfile::exists, not QFileInfo::exists: a folder without permission is no
+        // missing catalogue.
+        if (platform::textfile::exists(m_catalogue))
+            for (const auto &e : store::catalogue::read(m_catalogue))
+                listed = listed || e.code == args.code;
+        recordThere = listed && platform::textfile::exists(m_record);
+    } catch (const platform::RaisedError &e) {
+        return e.message();
+    }
+    if (!listed)
+        return QStringLiteral("a ficha %1 %2 não está na lista de fichas salvas (%3)")
+            .arg(args.type->shortName)
+            .arg(args.code)
+            .arg(m_catalogue);
+    if (!recordThere)
+        return QStringLiteral("o arquivo da ficha não existe: %1").arg(m_record);
+
+    editors::EditorFactory factory;
+    editors::registerEditors(factory);
+    m_owner.reset(factory.create(args.type->type, nullptr, m_funcoes));
+    m_editor = qobject_cast<editors::EditorBase *>(m_owner.get());
+    if (!m_editor)
+        return QStringLiteral("a %1 ainda não está disponível").arg(args.type->shortName);
+    m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
+    handOver(*m_editor, args.type->type, args.code, false, dados);
+    try {
+        m_editor->applyRecordFile(m_record);
+    } catch (const platform::RaisedError &e) {
+        return QStringLiteral("a ficha salva não pôde ser lida: %1").arg(e.message());
+    }
+    return {};
+}
+
+} // namespace app

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/Messages.h"
+#include "store/FormType.h"
+#include "validation/TFm_Funcoes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QTextStream;
+
+namespace store {
+class FichaEditor;
+}
+namespace editors {
+class EditorBase;
+}
+
+namespace app {
+
+// The words of a command about one saved form: TIPO CODIGO, the command's own words
+// after them, and --pasta.
+struct FormArgs {
+    const store::FormTypeInfo *type = nullptr;
+    int code = 0;
+    QStringList rest;   // the command's own words
+    QString pasta;
+};
+// Reads the words, expecting the command's own words that restNames names ("SAIDA.pdf").
+// Returns an empty string, or what is wrong with them.
+QString parseFormArgs(QStringList args, const QStringList &restNames, FormArgs *out);
+
+// Without a screen, whatever an editor would say in a box goes to stderr, unanswered.
+class StderrMessages final : public platform::MessageSink {
+public:
+    StderrMessages(QTextStream &err, QString command);
+    ~StderrMessages() override;
+    platform::MsgAnswer show(QWidget *, const platform::Message &m) override;
+
+private:
+    QTextStream &m_err;
+    QString m_command;
+    platform::MessageSink *m_previous = nullptr;
+};
+
+// A saved form opened for a command in the editor of its type, read from the data
+// folder and never written back: an unreadable file is reported, never set aside.
+class SavedForm {
+public:
+    SavedForm();
+    ~SavedForm();
+
+    // Opens the form of the words' type and code from the program folder that --pasta
+    // (or the default) names. Returns an empty string, or why the form cannot be read.
+    QString open(const FormArgs &args);
+
+    editors::EditorBase *editor() const { return m_editor; }
+    QString catalogueFile() const { return m_catalogue; }
+    QString recordFile() const { return m_record; }
+
+private:
+    validation::TFm_Funcoes m_funcoes;
+    std::unique_ptr<store::FichaEditor> m_owner;
+    editors::EditorBase *m_editor = nullptr;
+    QString m_catalogue;
+    QString m_record;
+};
+
+} // namespace app

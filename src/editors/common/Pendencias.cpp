@@ -1,0 +1,151 @@
+#include "editors/common/Pendencias.h"
+
+#include "editors/common/EditorBase.h"
+#include "printing/PaperFit.h"
+#include "validation/ExitCheck.h"
+
+#include <QStackedWidget>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <climits>
+
+namespace editors {
+
+namespace {
+
+// "03 - Nº CNPJ :" -> "03 - Nº CNPJ"; a field without a title of its own is named by its control.
+QString fieldName(const FieldRow &row)
+{
+    QString title = row.title.simplified();
+    while (title.endsWith(QLatin1Char(':')))
+        title = title.chopped(1).trimmed();
+    return title.isEmpty() ? row.control : title;
+}
+
+// The tab widget showing `page` as one of its pages, or nullptr.
+QTabWidget *tabsOf(const QWidget *page)
+{
+    const QWidget *stack = page->parentWidget();
+    if (!qobject_cast<const QStackedWidget *>(stack) || !stack->parentWidget())
+        return nullptr;
+    auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget());
+    return tabs && tabs->indexOf(const_cast<QWidget *>(page)) >= 0 ? tabs : nullptr;
+}
+
+// The tab pages a widget stands on, outermost first, each with its tab widget.
+QList<QPair<QTabWidget *, QWidget *>> tabPagesOf(const QWidget *widget)
+{
+    QList<QPair<QTabWidget *, QWidget *>> pages;
+    for (const QWidget *w = widget; w; w = w->parentWidget())
+        if (QTabWidget *tabs = tabsOf(w))
+            pages.prepend({tabs, const_cast<QWidget *>(w)});
+    return pages;
+}
+
+// A tab's text without its mnemonic marks ("&Sócios" -> "Sócios", "&&" -> "&").
+QString plainTabText(const QString &text)
+{
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        result.append(text.at(i));
+    }
+    return result.trimmed();
+}
+
+Pendencia pendenciaFor(const EditorBase &editor, const FieldRow &row, Pendencia::Kind kind, const QString &message)
+{
+    return Pendencia{kind, row.control, fieldName(row), pageOf(editor.fields().widget(row.control)), message};
+}
+
+const FieldRow *rowOfTag(const FieldTable &table, int tag)
+{
+    for (const FieldRow &row : table.rows())
+        if (row.tag == tag)
+            return &row;
+    return nullptr;
+}
+
+// The field table's order of the problems, each field's own in the order found.
+void sortByForm(const FieldTable &table, Pendencias &list)
+{
+    QHash<QString, int> position;
+    for (int i = 0; i < table.rows().size(); ++i)
+        position.insert(table.rows().at(i).control, i);
+    std::stable_sort(list.begin(), list.end(), [&](const Pendencia &a, const Pendencia &b) {
+        return position.value(a.control, INT_MAX) < position.value(b.control, INT_MAX);
+    });
+}
+
+Pendencias paperOf(const EditorBase &editor)
+{
+    Pendencias list;
+    const FieldTable &table = editor.fields();
+    for (const printing::CutValue &cut :
+         printing::cutValues(printing::PrintRequest{editor.printLayouts(), editor.printCopyValues()})) {
+        if (const FieldRow *row = rowOfTag(table, cut.tag))
+            list.append(pendenciaFor(editor, *row, Pendencia::Kind::Paper, paperMessage(cut.shown, cut.total)));
+    }
+    return list;
+}
+
+} // namespace
+
+QString paperMessage(int shown, int total)
+{
+    return QStringLiteral("Texto cortado na impressão: cabem %1 de %2 caracteres no papel.").arg(shown).arg(total);
+}
+
+QString pageOf(const QWidget *widget)
+{
+    QStringList titles;
+    for (const auto &[tabs, page] : tabPagesOf(widget))
+        titles.append(plainTabText(tabs->tabText(tabs->indexOf(page))));
+    return titles.join(QStringLiteral(" > "));
+}
+
+void goToField(QWidget *field)
+{
+    if (!field)
+        return;
+    for (const auto &[tabs, page] : tabPagesOf(field))
+        tabs->setCurrentWidget(page);
+    field->window()->activateWindow();
+    if (field->isEnabled())
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+Pendencias checkPaper(const EditorBase &editor)
+{
+    Pendencias list = paperOf(editor);
+    sortByForm(editor.fields(), list);
+    return list;
+}
+
+Pendencias checkWholeForm(const EditorBase &editor)
+{
+    const FieldTable &table = editor.fields();
+    Pendencias list;
+    for (const FieldRow &row : table.rows()) {
+        const QWidget *widget = table.widget(row.control);
+        if (!widget || !widget->isEnabled())
+            continue;
+        if (const std::optional<QString> problem = validation::exitProblem(widget))
+            list.append(pendenciaFor(editor, row, Pendencia::Kind::Exit, *problem));
+    }
+    for (const PrintProblem &problem : editor.printProblems()) {
+        FieldRow row;
+        row.control = problem.control;
+        for (const FieldRow &r : table.rows())
+            if (r.control == problem.control)
+                row = r;
+        list.append(pendenciaFor(editor, row, Pendencia::Kind::Print, problem.message));
+    }
+    list += paperOf(editor);
+    sortByForm(table, list);
+    return list;
+}
+
+} // namespace editors
