@@ -1,5 +1,6 @@
 #include "editors/common/EditorBase.h"
 
+#include "editors/common/ButtonBar.h"
 #include "editors/common/FieldValues.h"
 #include "editors/common/Pendencias.h"
 #include "editors/common/UF_Pendencias.h"
@@ -9,7 +10,10 @@
 #include "printing/PrintRun.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace editors {
 
@@ -50,6 +54,37 @@ void EditorBase::makeButtons()
     connect(Btn_Margens, &QPushButton::clicked, this, &EditorBase::Btn_MargensClick);
     connect(Btn_Limpar, &QPushButton::clicked, this, [this] { Btn_LimparClick(); });
     connect(Btn_Fechar, &QPushButton::clicked, this, &EditorBase::Btn_FecharClick);
+}
+
+void EditorBase::buildHolderAndPages(QGroupBox *holder, QGroupBox *others, QTabWidget *pages,
+                                     const QList<TabPage> &tabPages, const QList<FieldRow> &rows)
+{
+    QList<QVBoxLayout *> stacks;
+    for (const TabPage &tabPage : tabPages) {
+        auto *page = new QWidget;
+        auto *stack = new QVBoxLayout(page);
+        stack->setContentsMargins(6, 2, 6, 2);
+        stack->setSpacing(1);
+        pages->addTab(page, tabPage.title);
+        m_fields.addBox(tabPage.box, page);
+        stacks.append(stack);
+    }
+    m_fields.build(rows);
+    // The fields stand at the top of their pages.
+    for (QVBoxLayout *stack : stacks)
+        stack->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(holder);
+    auto *othersLayout = new QVBoxLayout(others);
+    othersLayout->setContentsMargins(4, 2, 4, 4);
+    othersLayout->addWidget(pages);
+    layout->addWidget(others, 1);
+
+    makeButtons();
+    layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 }
 
 void EditorBase::Btn_ImprimirClick() { printForm(); }

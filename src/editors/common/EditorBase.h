@@ -9,7 +9,9 @@
 
 #include <functional>
 
+class QGroupBox;
 class QPushButton;
+class QTabWidget;
 
 namespace platform {
 class PrintDialog;
@@ -75,6 +77,17 @@ public:
 protected:
     // Makes the four buttons and binds them to their handlers; the editor places them.
     void makeButtons();
+
+    // The window of a form with a holder and others on tab pages (FCA, FAS): the holder's
+    // group over the group of pages, the four buttons below. Each page is made with its
+    // title and registered in the field table under its box key; the rows are built into
+    // the holder's box and the pages.
+    struct TabPage {
+        QString title;
+        QString box;
+    };
+    void buildHolderAndPages(QGroupBox *holder, QGroupBox *others, QTabWidget *pages,
+                             const QList<TabPage> &tabPages, const QList<FieldRow> &rows);
 
     // The form's own checks before printing: the first of printProblems() is shown
     // (showPrintProblem) and stops the print.

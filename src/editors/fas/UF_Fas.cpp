@@ -1,6 +1,5 @@
 #include "editors/fas/UF_Fas.h"
 
-#include "editors/common/ButtonBar.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
 #include "editors/fas/FASRules.h"
@@ -132,32 +131,11 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço do Sócio e/ou Reponsável  "), this);
     PC_Socios = new QTabWidget(GrB_Socios);
     m_fields.addBox(kTaxpayer, GrB_Empresa);
-    for (int k = 1; k <= 3; ++k) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("TBS_Socio_%1").arg(k));
-        auto *v = new QVBoxLayout(page);
-        v->setContentsMargins(6, 2, 6, 2);
-        v->setSpacing(1);
-        PC_Socios->addTab(page, QStringLiteral("Sócio : %1").arg(k));
-        m_fields.addBox(partnerPage(k), page);
-    }
-    m_fields.build(fieldRows());
-    for (int k = 0; k < 3; ++k)
-        static_cast<QVBoxLayout *>(PC_Socios->widget(k)->layout())->addStretch();
+    QList<TabPage> pages;
+    for (int k = 1; k <= 3; ++k)
+        pages.append({QStringLiteral("Sócio : %1").arg(k), partnerPage(k)});
+    buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Socios, pages, fieldRows());
     Cmb_TpReg_Emp = m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_Emp"));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(4);
-    layout->addWidget(GrB_Empresa);
-    auto *socios = new QVBoxLayout(GrB_Socios);
-    socios->setContentsMargins(4, 2, 4, 4);
-    socios->addWidget(PC_Socios);
-    layout->addWidget(GrB_Socios, 1);
-
-    makeButtons();
-    layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
-
 
     QList<QWidget *> chain = m_fields.byTags(tabOrder());
     chain.insert(1, Cmb_TpReg_Emp);

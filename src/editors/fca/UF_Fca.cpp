@@ -1,6 +1,5 @@
 #include "editors/fca/UF_Fca.h"
 
-#include "editors/common/ButtonBar.h"
 #include "editors/common/FieldFormats.h"
 #include "printing/PrintRun.h"
 #include "validation/FieldChecks.h"
@@ -102,33 +101,12 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço dos Outros Produtores "), this);
     PC_Produtor = new QTabWidget(GrB_Socios);
     m_fields.addBox(kHolder, GrB_Empresa);
-    const QStringList pages{QStringLiteral("Produtor : 1"), QStringLiteral("Produtor: 2"),
-                            QStringLiteral("Produtor : 3")};
-    for (int k = 1; k <= 3; ++k) {
-        auto *page = new QWidget;
-        auto *v = new QVBoxLayout(page);
-        v->setContentsMargins(6, 2, 6, 2);
-        v->setSpacing(1);
-        PC_Produtor->addTab(page, pages.at(k - 1));
-        m_fields.addBox(producerPage(k), page);
-    }
-    m_fields.build(fieldRows());
-    for (int k = 0; k < 3; ++k)
-        static_cast<QVBoxLayout *>(PC_Produtor->widget(k)->layout())->addStretch();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(4);
-    layout->addWidget(GrB_Empresa);
-    auto *socios = new QVBoxLayout(GrB_Socios);
-    socios->setContentsMargins(4, 2, 4, 4);
-    socios->addWidget(PC_Produtor);
-    layout->addWidget(GrB_Socios, 1);
-
-    makeButtons();
-    layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
-
-
+    // The second page's title is written without the blank before its colon.
+    buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Produtor,
+                        {{QStringLiteral("Produtor : 1"), producerPage(1)},
+                         {QStringLiteral("Produtor: 2"), producerPage(2)},
+                         {QStringLiteral("Produtor : 3"), producerPage(3)}},
+                        fieldRows());
     chainTabOrder(m_fields.byTags(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar);
     setRecordFields(m_fields.tagged(recordOrder()));
 
