@@ -210,6 +210,22 @@ QList<QWidget *> FieldTable::byTags(const QList<int> &tags) const
     return out;
 }
 
+const FieldRow *FieldTable::rowOf(const QString &control) const
+{
+    for (const FieldRow &row : m_rows)
+        if (row.control == control)
+            return &row;
+    return nullptr;
+}
+
+const FieldRow *FieldTable::rowOfTag(int tag) const
+{
+    for (const FieldRow &row : m_rows)
+        if (row.tag == tag)
+            return &row;
+    return nullptr;
+}
+
 widgets::TaggedFields FieldTable::tagged(const QList<int> &recordOrder) const
 {
     widgets::TaggedFields fields;

@@ -103,6 +103,9 @@ public:
     QWidget *byTag(int tag) const;
     QLabel *title(const QString &control) const { return m_titles.value(control); }
     const QList<FieldRow> &rows() const { return m_rows; }
+    // The row of the control of that name, or of the field with that tag; nullptr when none.
+    const FieldRow *rowOf(const QString &control) const;
+    const FieldRow *rowOfTag(int tag) const;
 
     // The tagged fields in the given order of tags, each with the kind of the widget it
     // is (not what its row says). Raises FieldTableError for a tag that no field has.

@@ -60,14 +60,6 @@ Pendencia pendenciaFor(const EditorBase &editor, const FieldRow &row, Pendencia:
     return Pendencia{kind, row.control, fieldName(row), pageOf(editor.fields().widget(row.control)), message};
 }
 
-const FieldRow *rowOfTag(const FieldTable &table, int tag)
-{
-    for (const FieldRow &row : table.rows())
-        if (row.tag == tag)
-            return &row;
-    return nullptr;
-}
-
 // The field table's order of the problems, each field's own in the order found.
 void sortByForm(const FieldTable &table, Pendencias &list)
 {
@@ -85,7 +77,7 @@ Pendencias paperOf(const EditorBase &editor)
     const FieldTable &table = editor.fields();
     for (const printing::CutValue &cut :
          printing::cutValues(printing::PrintRequest{editor.printLayouts(), editor.printCopyValues()})) {
-        if (const FieldRow *row = rowOfTag(table, cut.tag))
+        if (const FieldRow *row = table.rowOfTag(cut.tag))
             list.append(pendenciaFor(editor, *row, Pendencia::Kind::Paper, paperMessage(cut.shown, cut.total)));
     }
     return list;
@@ -136,12 +128,10 @@ Pendencias checkWholeForm(const EditorBase &editor)
             list.append(pendenciaFor(editor, row, Pendencia::Kind::Exit, *problem));
     }
     for (const PrintProblem &problem : editor.printProblems()) {
-        FieldRow row;
-        row.control = problem.control;
-        for (const FieldRow &r : table.rows())
-            if (r.control == problem.control)
-                row = r;
-        list.append(pendenciaFor(editor, row, Pendencia::Kind::Print, problem.message));
+        FieldRow unknown;
+        unknown.control = problem.control;
+        const FieldRow *row = table.rowOf(problem.control);
+        list.append(pendenciaFor(editor, row ? *row : unknown, Pendencia::Kind::Print, problem.message));
     }
     list += paperOf(editor);
     sortByForm(table, list);

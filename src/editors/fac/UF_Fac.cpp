@@ -311,10 +311,8 @@ QList<printing::PrintLayout> TFm_Fac::printLayouts() const
 
 QString TFm_Fac::promptOf(const QString &control) const
 {
-    for (const FieldRow &row : m_fields.rows())
-        if (row.control == control)
-            return row.prompt;
-    return QString();
+    const FieldRow *row = m_fields.rowOf(control);
+    return row ? row->prompt : QString();
 }
 
 PrintProblems TFm_Fac::printProblems() const
