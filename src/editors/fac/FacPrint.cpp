@@ -22,6 +22,12 @@ bool isWindows1252(QChar c)
     return (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) || u == 0x0160 || u == 0x0152 || u == 0x017D || u == 0x0178;
 }
 
+// Single-line text and masked fields print in capitals; multi-line fields and lists as they are.
+bool raisesCase(const widgets::TaggedField &field)
+{
+    return field.widget && (field.kind == widgets::FieldKind::Text || field.kind == widgets::FieldKind::Masked);
+}
+
 } // namespace
 
 QStringList printCheckFailures(int naturezaIndex, const QString &declarante)
@@ -51,7 +57,7 @@ RaisedFields raiseCase(const widgets::TaggedFields &fields)
 {
     RaisedFields changed;
     for (const widgets::TaggedField &field : fields) {
-        if (!field.widget || (field.kind != widgets::FieldKind::Text && field.kind != widgets::FieldKind::Masked))
+        if (!raisesCase(field))
             continue;
         const QString before = widgets::fieldText(field);
         const QString after = raisedCase(before);
@@ -79,7 +85,7 @@ printing::TagValues raisedValues(const widgets::TaggedFields &fields, const prin
         if (seen.contains(field.tag))
             continue;
         seen.insert(field.tag);
-        if (field.widget && (field.kind == widgets::FieldKind::Text || field.kind == widgets::FieldKind::Masked))
+        if (raisesCase(field))
             raised.insert(field.tag, raisedCase(widgets::fieldText(field)));
     }
     return [raised, values](int tag) -> std::optional<QString> {
