@@ -1,3 +1,5 @@
+#include "TestSupport.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -33,10 +35,7 @@ void TestCommandLine::exitCodes()
     QFETCH(QString, stdoutHas);
     QFETCH(QString, stderrHas);
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
+    QProcessEnvironment env = testsupport::headlessEnvironment();
     if (display)
         env.insert("QT_QPA_PLATFORM", "offscreen");
     p.setProcessEnvironment(env);

@@ -45,13 +45,7 @@ void TestHostile::init()
 TestHostile::Run TestHostile::run(const QStringList &args, const QString &stdoutFile, const QString &epoch) const
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    if (!epoch.isEmpty())
-        env.insert("SOURCE_DATE_EPOCH", epoch);
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(testsupport::headlessEnvironment(epoch));
     if (!stdoutFile.isEmpty())
         p.setStandardOutputFile(stdoutFile);
     // A permission problem cannot be shown as root, who may read anything: run as nobody.

@@ -60,13 +60,7 @@ int TestPdfCommand::run(const QStringList &args, QByteArray *err, const QString 
     QProcess p;
     if (inChild)
         p.setChildProcessModifier(inChild);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    if (!epoch.isEmpty())
-        env.insert("SOURCE_DATE_EPOCH", epoch);
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(testsupport::headlessEnvironment(epoch));
     p.start(FICHAS_BINARY, QStringList{"pdf"} + args);
     if (!p.waitForFinished(30000))
         return -1;

@@ -64,11 +64,7 @@ struct Run {
 Run verifica(const QStringList &args)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(testsupport::headlessEnvironment());
     p.start(FICHAS_BINARY, QStringList{"verifica"} + args);
     Run run;
     if (!p.waitForFinished(30000))

@@ -22,4 +22,15 @@ void writeBytes(const QString &path, const QByteArray &bytes)
         f.write(bytes);
 }
 
+QProcessEnvironment headlessEnvironment(const QString &epoch)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    if (!epoch.isEmpty())
+        env.insert("SOURCE_DATE_EPOCH", epoch);
+    return env;
+}
+
 } // namespace testsupport
