@@ -6,6 +6,17 @@ namespace platform {
 
 namespace {
 
+QMessageBox::StandardButton standardButton(MsgAnswer answer)
+{
+    switch (answer) {
+    case MsgAnswer::Ok: return QMessageBox::Ok;
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
 class BoxSink final : public MessageSink {
 public:
     MsgAnswer show(QWidget *parent, const Message &m) override
@@ -41,6 +52,8 @@ public:
             box.setEscapeButton(QMessageBox::Cancel);
             break;
         }
+        if (m.defaultAnswer)
+            box.setDefaultButton(standardButton(*m.defaultAnswer));
         switch (box.exec()) {
         case QMessageBox::Yes: return MsgAnswer::Yes;
         case QMessageBox::No: return MsgAnswer::No;
@@ -58,8 +71,10 @@ MessageSink *g_sink = &g_boxSink;
 MsgAnswer Messages::show(QWidget *parent, const QString &caption, const QString &text,
                          MsgIcon icon, MsgButtons buttons)
 {
-    return g_sink->show(parent, Message{caption, text, icon, buttons});
+    return g_sink->show(parent, Message{caption, text, icon, buttons, {}});
 }
+
+MsgAnswer Messages::show(QWidget *parent, const Message &message) { return g_sink->show(parent, message); }
 
 MessageSink *Messages::install(MessageSink *sink)
 {

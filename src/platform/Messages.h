@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace platform {
@@ -16,6 +18,8 @@ struct Message {
     QString text;
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
+    // The button that Enter presses when no button has the focus; none: the box's own.
+    std::optional<MsgAnswer> defaultAnswer;
 };
 
 // Where every message of the program goes. Production shows a QMessageBox;
@@ -31,6 +35,8 @@ public:
     // Shows a message through the installed sink (a QMessageBox unless a test installed one).
     static MsgAnswer show(QWidget *parent, const QString &caption, const QString &text,
                           MsgIcon icon = MsgIcon::Information, MsgButtons buttons = MsgButtons::Ok);
+    // The same for a message that names its default answer.
+    static MsgAnswer show(QWidget *parent, const Message &message);
 
     // Installs a sink; nullptr restores the QMessageBox one. Returns the previous sink.
     static MessageSink *install(MessageSink *sink);

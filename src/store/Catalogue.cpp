@@ -70,16 +70,17 @@ int highestCode(const QList<CatalogueEntry> &entries)
     return highest;
 }
 
-int nextCode(const QList<CatalogueEntry> &entries)
+int nextCode(const QList<CatalogueEntry> &entries, const std::function<bool(int)> &taken)
 {
-    const int next = highestCode(entries) + 1;
-    if (next >= 1 && next <= kMaxCode)
-        return next;
+    const auto free = [&](int c) { return !taken || !taken(c); };
+    for (int c = highestCode(entries) + 1; c >= 1 && c <= kMaxCode; ++c)
+        if (free(c))
+            return c;
     QSet<int> used;
     for (const auto &e : entries)
         used.insert(e.code);
     for (int c = 1; c <= kMaxCode; ++c)
-        if (!used.contains(c))
+        if (!used.contains(c) && free(c))
             return c;
     return 0;
 }

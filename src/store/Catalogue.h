@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace store {
 
 struct CatalogueEntry {
@@ -32,8 +34,9 @@ void append(const QString &path, int code, const QString &description);
 int highestCode(const QList<CatalogueEntry> &entries);
 
 // The code for a new form: the highest code plus one; past 99, the lowest code from 1
-// to 99 that no entry uses; 0 when all 99 are in use.
-int nextCode(const QList<CatalogueEntry> &entries);
+// to 99 that no entry uses; 0 when all 99 are in use. A code for which `taken` is true
+// (its record file is there without a line) is passed over.
+int nextCode(const QList<CatalogueEntry> &entries, const std::function<bool(int)> &taken = {});
 
 inline constexpr int kMaxCode = 99;
 

@@ -1,6 +1,7 @@
 #include "store/FichaEditor.h"
 
 #include "platform/DialogKeys.h"
+#include "platform/FolderLock.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
@@ -9,6 +10,7 @@
 #include "store/UF_Salvar.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace store {
@@ -56,6 +58,7 @@ void FichaEditor::showEvent(QShowEvent *event)
         m_loading = true;
         CarregaFicha();
         m_loading = false;
+        markOpen();
     }
     QDialog::showEvent(event);
 }
@@ -65,6 +68,7 @@ void FichaEditor::CarregaFicha()
     m_loaded = true;
     if (FichaNova)
         return;
+    rememberDiskCopy();
     try {
         // A folder that may not be searched is reported, not taken for a missing file.
         if (!platform::textfile::exists(ArqFicha))
@@ -74,6 +78,7 @@ void FichaEditor::CarregaFicha()
         // The saved copy is kept under another name: nothing the user saved is lost,
         // and the next save writes a complete record again.
         m_setAside = platform::textfile::setAside(ArqFicha);
+        rememberDiskCopy();
         clearAfterFailedLoad();
         try {
             platform::textfile::createEmpty(ArqLista);
@@ -106,16 +111,13 @@ void FichaEditor::IncluiNaLista(const QString &descricao) { catalogue::append(Ar
 bool FichaEditor::FormCloseQuery()
 {
     if (!FichaNova)
-        return platform::guard(this, [this] { GravaFicha(); });
+        return saveExistingForm();
 
     TFm_Salvar prompt(formTypeInfo(m_type).saveCaption, this);
     switch (prompt.exec()) {
     case TFm_Salvar::Yes: {
         const QString descricao = prompt.descricao();
-        return platform::guard(this, [&] {
-            IncluiNaLista(descricao);
-            GravaFicha();
-        });
+        return platform::guard(this, [&] { saveNewForm(descricao); });
     }
     case TFm_Salvar::No:
         return true;
@@ -141,8 +143,130 @@ void FichaEditor::done(int result)
     m_closing = true;
     const bool close = FormCloseQuery();
     m_closing = false;
-    if (close)
+    if (close) {
+        m_openMark.release();
         QDialog::done(result);
+    }
+}
+
+QString FichaEditor::dataFolder() const { return QFileInfo(ArqLista).absolutePath(); }
+
+void FichaEditor::saveNewForm(const QString &descricao)
+{
+    const int shown = CodFicha;
+    {
+        platform::FolderLock lock(dataFolder());
+        QList<CatalogueEntry> entries;
+        try {
+            if (platform::textfile::exists(ArqLista))
+                entries = catalogue::read(ArqLista);
+        } catch (const platform::RaisedError &) {
+            // An unreadable catalogue is set aside by the open dialog; the line is
+            // appended to it as it is, under a code whose record file is free.
+        }
+        // A record file without a line (left by an interrupted save) is never replaced.
+        const auto taken = [this, &entries](int code) {
+            const QFileInfo record(recordFilePath(dataFolder(), m_type, code));
+            if (record.exists() || record.isSymLink())
+                return true;
+            for (const auto &e : std::as_const(entries))
+                if (e.code == code)
+                    return true;
+            return false;
+        };
+        const int code = shown >= 1 && shown <= catalogue::kMaxCode && !taken(shown)
+                             ? shown
+                             : catalogue::nextCode(entries, taken);
+        if (code == 0)
+            throw platform::RaisedError(
+                QStringLiteral("Limite de 99 fichas atingido. Exclua uma ficha para salvar esta"));
+        CodFicha = code;
+        ArqFicha = recordFilePath(dataFolder(), m_type, code);
+        // The record first: a kill before the line leaves a record no line lists, never
+        // a line that opens an empty form.
+        GravaFicha();
+        try {
+            IncluiNaLista(descricao);
+        } catch (const platform::RaisedError &) {
+            QFile::remove(ArqFicha);  // the form is still in the editor; the code stays free
+            throw;
+        }
+    }
+    if (CodFicha != shown)
+        platform::Messages::show(this, platform::kCaptionFichas,
+                                 QStringLiteral("A ficha foi salva com o código %1, pois o código %2 passou a "
+                                                "ser usado por outra ficha enquanto esta era preenchida.")
+                                     .arg(CodFicha)
+                                     .arg(shown),
+                                 platform::MsgIcon::Information);
+}
+
+bool FichaEditor::saveExistingForm()
+{
+    bool changed = false;
+    const auto write = [this, &changed](bool check) {
+        platform::FolderLock lock(dataFolder());
+        changed = check && changedOnDisk();
+        if (!changed)
+            GravaFicha();
+    };
+    if (!platform::guard(this, [&] { write(true); }))
+        return false;
+    if (!changed)
+        return true;
+    const QString what = QFileInfo::exists(ArqFicha) ? QStringLiteral("alterada") : QStringLiteral("excluída");
+    platform::Message question{
+        platform::kCaptionFichas,
+        QStringLiteral("Esta ficha foi %1 por outra instância do programa depois de aberta aqui.\n"
+                       "Sim: gravar os dados desta janela no lugar dela.\n"
+                       "Não: fechar sem gravar, mantendo a ficha como está no disco.\n"
+                       "Cancelar: continuar editando.")
+            .arg(what),
+        platform::MsgIcon::Warning, platform::MsgButtons::YesNoCancel, platform::MsgAnswer::Cancel};
+    switch (platform::Messages::show(this, question)) {
+    case platform::MsgAnswer::Yes: return platform::guard(this, [&] { write(false); });
+    case platform::MsgAnswer::No: return true;
+    default: return false;
+    }
+}
+
+void FichaEditor::rememberDiskCopy()
+{
+    m_diskCopyKnown = false;
+    try {
+        m_diskCopy = platform::textfile::exists(ArqFicha) ? std::optional(platform::textfile::readBytes(ArqFicha))
+                                                          : std::nullopt;
+        m_diskCopyKnown = true;
+    } catch (const platform::RaisedError &) {
+        // Unreadable: the load sets it aside and the save writes a complete record.
+    }
+}
+
+bool FichaEditor::changedOnDisk() const
+{
+    if (!m_diskCopyKnown)
+        return false;
+    try {
+        const bool there = platform::textfile::exists(ArqFicha);
+        if (there != m_diskCopy.has_value())
+            return true;
+        return there && platform::textfile::readBytes(ArqFicha) != *m_diskCopy;
+    } catch (const platform::RaisedError &) {
+        return false;  // the write reports what is wrong with the file
+    }
+}
+
+void FichaEditor::markOpen()
+{
+    if (FichaNova || ArqFicha.isEmpty())
+        return;
+    if (const auto other = m_openMark.take(ArqFicha))
+        platform::Messages::show(this, platform::kCaptionFichas,
+                                 QStringLiteral("Esta ficha já está aberta em outra instância do programa, "
+                                                "pelo usuário \"%1\" no computador \"%2\".\n"
+                                                "Se ela for gravada lá antes, você será consultado ao fechar esta.")
+                                     .arg(other->user, other->host),
+                                 platform::MsgIcon::Warning);
 }
 
 } // namespace store

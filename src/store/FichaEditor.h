@@ -1,11 +1,14 @@
 #pragma once
 
 #include "store/FormType.h"
+#include "store/OpenMark.h"
 #include "store/RecordFile.h"
 #include "widgets/TaggedField.h"
 
 #include <QDialog>
 #include <QStringList>
+
+#include <optional>
 
 namespace store {
 
@@ -74,6 +77,14 @@ protected:
     // every control is wasted on an editor that only prints.
     void fixSizeWhenShown(QSize minimum) { m_minimumSize = minimum; }
 
+    // A new form's first save, under the data folder's lock: its code chosen afresh from
+    // the catalogue as it is now, its record written before its catalogue line. The user
+    // is told when the code is not the one the form was started with.
+    void saveNewForm(const QString &descricao);
+    // A saved form's save: asks before replacing a record another instance changed since
+    // it was loaded here. True when the window may close.
+    bool saveExistingForm();
+
 private:
     FormType m_type;
     RecordFile m_record;
@@ -84,6 +95,17 @@ private:
     bool m_loading = false;
     bool m_abandoned = false;
     QString m_setAside;
+
+    QString dataFolder() const;
+    // The record's bytes as loaded (nullopt: there was none), to see another instance's
+    // save before overwriting it.
+    void rememberDiskCopy();
+    bool changedOnDisk() const;
+    // Warns when another instance has this saved form open too.
+    void markOpen();
+    std::optional<QByteArray> m_diskCopy;
+    bool m_diskCopyKnown = false;
+    OpenMark m_openMark;
 };
 
 } // namespace store

@@ -1,10 +1,12 @@
 #include "store/UF_Abrir.h"
 
 #include "platform/DialogKeys.h"
+#include "platform/FolderLock.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
+#include "platform/Trash.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,23 +174,51 @@ void TFm_Abrir::Btn_ExcluirClick()
                        QStringLiteral("Selecione a Ficha que deseja excluir."), MsgIcon::Warning);
         return;
     }
-    QList<CatalogueEntry> kept = m_entries;
-    kept.removeAt(row);
-    const QString record = PrefixoFicha + Lista_cod.at(row).trimmed() + formTypeInfo(m_type).extension;
-    // The catalogue is rewritten first: when that fails, nothing has been deleted.
-    const bool written = platform::guard(this, [&] { catalogue::rewrite(ArqLista, kept); });
-    if (!written)
+    // Enter keeps everything: Não is the default answer.
+    const platform::Message question{platform::kCaptionFichas,
+                                     QStringLiteral("Excluir a ficha \"%1\"?").arg(m_entries.at(row).description.trimmed()),
+                                     MsgIcon::Question, platform::MsgButtons::YesNo, platform::MsgAnswer::No};
+    if (Messages::show(this, question) != platform::MsgAnswer::Yes)
         return;
-    // Two lines may carry the same code (a save that failed half-way and was retried):
-    // their record file stays while another line still opens it.
-    bool stillListed = false;
-    for (const auto &e : std::as_const(kept))
-        stillListed = stillListed || e.code == m_entries.at(row).code;
-    if (!stillListed && QFileInfo::exists(record) && !QFile::remove(record))
-        platform::showErrorBox(this, QStringLiteral("Não foi possível excluir o arquivo \"%1\"")
-                                         .arg(record));
+    platform::guard(this, [&] { deleteEntry(row); });
     if (QFileInfo::exists(ArqLista))
         CarregaLista(ArqLista);
+}
+
+void TFm_Abrir::deleteEntry(int row)
+{
+    const CatalogueEntry chosen = m_entries.at(row);
+    const auto same = [&chosen](const CatalogueEntry &e) {
+        return e.code == chosen.code && e.description == chosen.description;
+    };
+    // The n-th of the lines equal to the chosen one, in the catalogue as it is now: lines
+    // another instance appended or removed since it was read are kept as they are.
+    int nth = 0;
+    for (int i = 0; i < row; ++i)
+        nth += same(m_entries.at(i)) ? 1 : 0;
+    platform::FolderLock lock(m_dataFolder);
+    QList<CatalogueEntry> now = platform::textfile::exists(ArqLista) ? catalogue::read(ArqLista)
+                                                                      : QList<CatalogueEntry>{};
+    qsizetype at = -1;
+    int seen = 0;
+    for (qsizetype i = 0; i < now.size() && seen <= nth; ++i)
+        if (same(now.at(i))) {
+            at = i;
+            ++seen;
+        }
+    if (at < 0)
+        return;  // already deleted by another instance
+    now.removeAt(at);
+    // The catalogue is rewritten first: when that fails, nothing has been deleted.
+    catalogue::rewrite(ArqLista, now);
+    // Two lines may carry the same code (a save that failed half-way and was retried):
+    // their record file stays while another line still opens it.
+    for (const auto &e : std::as_const(now))
+        if (e.code == chosen.code)
+            return;
+    const QString record = PrefixoFicha + QString::number(chosen.code) + formTypeInfo(m_type).extension;
+    if (QFileInfo::exists(record))
+        platform::trash::discard(record, m_dataFolder);
 }
 
 void TFm_Abrir::Btn_CancelarClick() { reject(); }

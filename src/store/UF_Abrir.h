@@ -52,6 +52,9 @@ private:
     void FormCreate();
     void showEntries();
     void recoverUnreadable(const QString &reason);
+    // Removes the entry at the row from the catalogue, under the data folder's lock, and
+    // sends its record file to the trash; raises platform::RaisedError on failure.
+    void deleteEntry(int row);
 
     FormType m_type;
     QString m_dataFolder;

@@ -1,5 +1,6 @@
 #include "MessageRecorder.h"
 #include "TestSupport.h"
+#include "store/Catalogue.h"
 #include "store/UF_Abrir.h"
 
 #include <QDir>
@@ -29,9 +30,17 @@ private Q_SLOTS:
     void excluirWithoutSelectionChangesNothing();
     void excluirKeepsRecordOfDuplicate();
     void excluirLastEntryLeavesEmptyCatalogue();
+    void excluirAsksAndKeepsOthersLines_data();
+    void excluirAsksAndKeepsOthersLines();
     void unreadableCatalogueIsSetAside_data();
     void unreadableCatalogueIsSetAside();
-    void init() { m_dirHolder = std::make_unique<QTemporaryDir>(); }
+    void init()
+    {
+        m_dirHolder = std::make_unique<QTemporaryDir>();
+        // Deleted records go to a trash of the test's own.
+        QDir().mkpath(m_dir().filePath("home"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir().filePath("home")));
+    }
 
 private:
     QString write(const QByteArray &catalogue);
@@ -134,6 +143,7 @@ void TestAbrir::excluirDeletesRecordAndRewrites()
     const QString path = write("01 a\r\n\r\n07\r\n03 c\r\n");
     testsupport::writeBytes(m_dir().filePath("Fca_3.fca"), "001 x\r\n");
     testsupport::writeBytes(m_dir().filePath("Fca_1.fca"), "001 y\r\n");
+    MessageRecorder rec;
     TFm_Abrir dlg(FormType::FCA, m_dir().path());
     dlg.Lista_txt->setCurrentRow(2);
     dlg.Btn_Excluir->click();
@@ -160,6 +170,7 @@ void TestAbrir::excluirKeepsRecordOfDuplicate()
 {
     const QString path = write("05 Fazenda\r\n05 Fazenda\r\n");
     testsupport::writeBytes(m_dir().filePath("Fca_5.fca"), "001 dados\r\n");
+    MessageRecorder rec;
     TFm_Abrir dlg(FormType::FCA, m_dir().path());
     dlg.Lista_txt->setCurrentRow(0);
     dlg.Btn_Excluir->click();
@@ -174,6 +185,7 @@ void TestAbrir::excluirKeepsRecordOfDuplicate()
 void TestAbrir::excluirLastEntryLeavesEmptyCatalogue()
 {
     const QString path = write("09 only\r\n");
+    MessageRecorder rec;
     TFm_Abrir dlg(FormType::FCA, m_dir().path());
     dlg.Lista_txt->setCurrentRow(0);
     dlg.Btn_Excluir->click();
@@ -183,6 +195,41 @@ void TestAbrir::excluirLastEntryLeavesEmptyCatalogue()
     QVERIFY(!dlg.Btn_Excluir->isEnabled());
     dlg.Btn_Novo->click();
     QCOMPARE(dlg.CodFicha, 1);
+}
+
+void TestAbrir::excluirAsksAndKeepsOthersLines_data()
+{
+    QTest::addColumn<bool>("sim");
+    QTest::addColumn<QByteArray>("catalogue");
+    QTest::newRow("Não") << false << QByteArray("01 a\r\n03 c\r\n04 d\r\n");
+    QTest::newRow("Sim") << true << QByteArray("01 a\r\n04 d\r\n");
+}
+
+void TestAbrir::excluirAsksAndKeepsOthersLines()
+{
+    QFETCH(bool, sim);
+    QFETCH(QByteArray, catalogue);
+    const QString path = write("01 a\r\n03 c\r\n");
+    const QString record = m_dir().filePath("Fca_3.fca");
+    testsupport::writeBytes(record, "001 dados de c\r\n");
+    MessageRecorder rec;
+    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    dlg.Lista_txt->setCurrentRow(1);
+    // Another instance saves a form while this dialog is open.
+    catalogue::append(path, 4, "d");
+    rec.answer(sim ? platform::MsgAnswer::Yes : platform::MsgAnswer::No);
+    dlg.Btn_Excluir->click();
+    QCOMPARE(rec.texts(), QStringList{"Excluir a ficha \"c\"?"});
+    QCOMPARE(rec.last().defaultAnswer, std::optional(platform::MsgAnswer::No));
+    QCOMPARE(testsupport::readBytes(path), catalogue);
+    QCOMPARE(QFileInfo::exists(record), !sim);
+    QCOMPARE(dlg.Lista_cod, sim ? QStringList({"1", "4"}) : QStringList({"1", "3"}));
+    if (sim) {
+        // The deleted record can still be taken back from the trash.
+        QByteArray kept = testsupport::readBytes(m_dir().filePath("home/Trash/files/Fca_3.fca"))
+                          + testsupport::readBytes(m_dir().filePath("Excluidas/Fca_3.fca"));
+        QCOMPARE(kept, QByteArray("001 dados de c\r\n"));
+    }
 }
 
 void TestAbrir::unreadableCatalogueIsSetAside_data()

@@ -88,7 +88,19 @@ void EditorBase::buildHolderAndPages(QGroupBox *holder, QGroupBox *others, QTabW
 }
 
 void EditorBase::Btn_ImprimirClick() { printForm(); }
-void EditorBase::Btn_LimparClick() { LimpaCampos(); }
+void EditorBase::Btn_LimparClick()
+{
+    if (confirmClearAll())
+        LimpaCampos();
+}
+
+bool EditorBase::confirmClearAll()
+{
+    return platform::Messages::show(this, platform::kCaptionFichas,
+                                    QStringLiteral("Você tem certeza de que quer apagar tudo?"),
+                                    platform::MsgIcon::Question, platform::MsgButtons::YesNo)
+           == platform::MsgAnswer::Yes;
+}
 void EditorBase::Btn_MargensClick() { printing::showMarginsDialog(this); }
 void EditorBase::Btn_FecharClick() { close(); }
 

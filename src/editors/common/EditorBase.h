@@ -67,14 +67,17 @@ public:
     QPushButton *Btn_Limpar = nullptr;
     QPushButton *Btn_Fechar = nullptr;
 
-    // "&Imprimir": the print entry. "&Limpar": the generic clearing. "&Margens": the
-    // margins dialog, modal. "&Fechar": the close protocol.
+    // "&Imprimir": the print entry. "&Limpar": the generic clearing, once the user has
+    // confirmed it. "&Margens": the margins dialog, modal. "&Fechar": the close protocol.
     virtual void Btn_ImprimirClick();
     virtual void Btn_LimparClick();
     void Btn_MargensClick();
     void Btn_FecharClick();
 
 protected:
+    // "Você tem certeza de que quer apagar tudo?": true when the user answers Sim.
+    bool confirmClearAll();
+
     // Makes the four buttons and binds them to their handlers; the editor places them.
     void makeButtons();
 

@@ -414,9 +414,7 @@ void TFm_Fac::UfPaisChange(int page)
 // Rule 14.
 void TFm_Fac::Btn_LimparClick()
 {
-    if (platform::Messages::show(this, platform::kCaptionFichas, QStringLiteral("Você tem certeza de que quer apagar tudo?"),
-                                 platform::MsgIcon::Question, platform::MsgButtons::YesNo)
-        != platform::MsgAnswer::Yes)
+    if (!confirmClearAll())
         return;
     LimpaCampos();
     PC_Fac->setCurrentWidget(TabSheet7);

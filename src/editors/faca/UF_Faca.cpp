@@ -237,7 +237,8 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
 void TFm_Faca::FormCreate()
 {
     PC_Faca->setCurrentIndex(0);
-    Btn_LimparClick();
+    // The first clearing asks nothing: there is nothing to lose yet.
+    LimpaCampos();
 }
 
 // The layout's working labels of the place and the date print as one line.

@@ -174,7 +174,8 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
 void TFm_Fas::FormCreate()
 {
     PC_Socios->setCurrentIndex(0);
-    Btn_LimparClick();
+    // The first clearing asks nothing: there is nothing to lose yet.
+    LimpaCampos();
 }
 
 void TFm_Fas::beforeRecordLine(int tag, const QString &value)

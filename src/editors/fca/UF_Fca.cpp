@@ -121,7 +121,8 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
 void TFm_Fca::FormCreate()
 {
     PC_Produtor->setCurrentIndex(0);
-    Btn_LimparClick();
+    // The first clearing asks nothing: there is nothing to lose yet.
+    LimpaCampos();
 }
 
 QList<printing::PrintLayout> TFm_Fca::printLayouts() const { return {{printing::kLayoutFca, {}}}; }
