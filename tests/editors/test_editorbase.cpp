@@ -1,15 +1,20 @@
 #include "MessageRecorder.h"
+#include "editors/EditorFactory.h"
 #include "editors/common/EditorBase.h"
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "printing/PrintRun.h"
+#include "validation/TFm_Funcoes.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -89,6 +94,8 @@ private Q_SLOTS:
     void initTestCase();
     void printEntry_data();
     void printEntry();
+    void limparAsksFirst_data();
+    void limparAsksFirst();
 
 private:
     QTemporaryDir m_dir;
@@ -159,6 +166,39 @@ void TestEditorBase::printEntry()
     if (printed && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QVERIFY(pdfText(out).contains(QStringLiteral("JOÃO")));
     QCOMPARE(recorder.messages.size(), folder == ok ? 0 : 1);
+}
+
+void TestEditorBase::limparAsksFirst_data()
+{
+    QTest::addColumn<store::FormType>("type");
+    QTest::newRow("FACA") << store::FormType::FACA;
+    QTest::newRow("FAS") << store::FormType::FAS;
+    QTest::newRow("FCA") << store::FormType::FCA;
+}
+
+// "&Limpar" empties the form only once the user answers Sim; creating it asks nothing.
+void TestEditorBase::limparAsksFirst()
+{
+    QFETCH(store::FormType, type);
+    MessageRecorder recorder;
+    editors::EditorFactory factory;
+    editors::registerEditors(factory);
+    validation::TFm_Funcoes funcoes;
+    std::unique_ptr<store::FichaEditor> form(factory.create(type, nullptr, funcoes));
+    auto *editor = qobject_cast<editors::EditorBase *>(form.get());
+    QVERIFY(editor && recorder.messages.isEmpty());
+    QLineEdit *field = nullptr;
+    for (const auto &f : editor->recordFields())
+        if (!field && f.kind == widgets::FieldKind::Text && f.widget->isEnabled())
+            field = qobject_cast<QLineEdit *>(f.widget);
+    QVERIFY(field);
+    field->setText(QStringLiteral("guardado"));
+    recorder.answer(platform::MsgAnswer::No);
+    editor->Btn_Limpar->click();
+    QCOMPARE(field->text(), QStringLiteral("guardado"));
+    QCOMPARE(recorder.texts(), QStringList{QString::fromUtf8("Você tem certeza de que quer apagar tudo?")});
+    editor->Btn_Limpar->click();  // Sim
+    QCOMPARE(field->text(), QString());
 }
 
 QTEST_MAIN(TestEditorBase)
