@@ -6,9 +6,11 @@
 #include "platform/TextFile.h"
 #include "platform/WindowPlacement.h"
 #include "store/Catalogue.h"
+#include "store/RecoveryWriter.h"
 #include "store/UF_Salvar.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace store {
@@ -23,6 +25,9 @@ FichaEditor::FichaEditor(FormType type, QWidget *parent)
     // neither closes the form nor saves it.
     platform::DialogKeys::install(this, nullptr, nullptr);
 }
+
+// The recovery copy stops watching before the fields it watches are destroyed.
+FichaEditor::~FichaEditor() { delete m_recovery; }
 
 void FichaEditor::setRecordFields(widgets::TaggedFields fields)
 {
@@ -54,10 +59,35 @@ void FichaEditor::showEvent(QShowEvent *event)
         // Stays set when the load ends in an error nobody caught: the editor is then
         // abandoned by the application's error handler.
         m_loading = true;
-        CarregaFicha();
+        if (m_recoveredFrom.isEmpty())
+            CarregaFicha();
+        else
+            m_record.apply(
+                m_recoveredLines, [this](int tag, const QString &value) { beforeRecordLine(tag, value); },
+                [this](int tag, const QString &value) { afterRecordLine(tag, value); });
         m_loading = false;
+        startRecovery();
     }
     QDialog::showEvent(event);
+}
+
+void FichaEditor::recoverFrom(const QStringList &lines, const QString &copyPath)
+{
+    m_recoveredLines = lines;
+    m_recoveredFrom = copyPath;
+}
+
+void FichaEditor::startRecovery()
+{
+    // An editor that was handed no form (a check, a print run) has nothing to recover.
+    if (ArqFicha.isEmpty())
+        return;
+    m_recovery = new RecoveryWriter(this);
+    if (m_recoveredFrom.isEmpty())
+        return;
+    // The recovered values are written as this process's copy before the old one goes.
+    if (m_recovery->writeNow() && m_recoveredFrom != m_recovery->path())
+        QFile::remove(m_recoveredFrom);
 }
 
 void FichaEditor::CarregaFicha()
@@ -141,8 +171,11 @@ void FichaEditor::done(int result)
     m_closing = true;
     const bool close = FormCloseQuery();
     m_closing = false;
-    if (close)
-        QDialog::done(result);
+    if (!close)
+        return;
+    if (m_recovery)
+        m_recovery->discard();
+    QDialog::done(result);
 }
 
 } // namespace store
