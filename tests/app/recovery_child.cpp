@@ -4,6 +4,7 @@
 #include "MessageRecorder.h"
 #include "app/HandOver.h"
 #include "editors/EditorFactory.h"
+#include "editors/fca/UF_Fca.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "store/FichaEditor.h"
@@ -30,7 +31,8 @@ int main(int argc, char **argv)
     app::handOver(*editor, store::FormType::FCA, std::atoi(argv[2]), argv[3][0] == '1',
                   platform::ProgramFolder::dataFolder());
     editor->show();
-    QTest::qWaitForWindowActive(editor);
+    if (!QTest::qWaitForWindowActive(editor))
+        return 1;
     const auto type = [editor](const char *name, const char *text) {
         auto *field = editor->findChild<QWidget *>(name);
         field->setFocus();
@@ -39,7 +41,7 @@ int main(int argc, char **argv)
     type("Edi_Razao_Empresa", "Joao Lavrador");
     type("Mae_NrReg_Emp", "12345678909");
     type("cmb_uf_1", "to");
-    editor->findChild<QTabWidget *>("PC_Produtor")->setCurrentIndex(2);
+    static_cast<editors::TFm_Fca *>(editor)->PC_Produtor->setCurrentIndex(2);
     type("ed_municipio_3", "Sao Jose");
     // Written only once the typing has paused for the delay.
     QTest::qWait(store::RecoveryWriter::delayMs() * 3);

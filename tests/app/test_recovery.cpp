@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
