@@ -14,6 +14,7 @@
 #include <QHashSeed>
 #include <QIcon>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -115,6 +116,7 @@ int run(int argc, char **argv)
     platform::installQtTranslation(&application);
     TFm_Principal principal;
     principal.show();
+    QTimer::singleShot(0, &principal, &TFm_Principal::offerRecovery);
     return application.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "app/UF_Principal.h"
 
 #include "app/HandOver.h"
+#include "app/RecoveryOffer.h"
 
 #include "platform/DialogKeys.h"
 #include "platform/Messages.h"
@@ -161,6 +162,8 @@ void TFm_Principal::Btn_OkClick()
 }
 
 void TFm_Principal::Btn_CancelarClick() { close(); }
+
+void TFm_Principal::offerRecovery() { app::offerRecovery(this, PastaDados, *m_factory, *m_funcoes); }
 
 QString TFm_Principal::aboutText()
 {

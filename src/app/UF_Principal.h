@@ -45,6 +45,9 @@ public:
 
     static QString aboutText();
 
+    // Offers back what a crash kept from being saved; run once the window is up.
+    void offerRecovery();
+
 private:
     void FormCreate();
     void buildWindow();

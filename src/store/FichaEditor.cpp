@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "platform/WindowPlacement.h"
 #include "store/Catalogue.h"
+#include "store/RecoveryWriter.h"
 #include "store/UF_Salvar.h"
 
 #include <QDir>
@@ -25,6 +26,9 @@ FichaEditor::FichaEditor(FormType type, QWidget *parent)
     // neither closes the form nor saves it.
     platform::DialogKeys::install(this, nullptr, nullptr);
 }
+
+// The recovery copy stops watching before the fields it watches are destroyed.
+FichaEditor::~FichaEditor() { delete m_recovery; }
 
 void FichaEditor::setRecordFields(widgets::TaggedFields fields)
 {
@@ -56,11 +60,36 @@ void FichaEditor::showEvent(QShowEvent *event)
         // Stays set when the load ends in an error nobody caught: the editor is then
         // abandoned by the application's error handler.
         m_loading = true;
-        CarregaFicha();
+        if (m_recoveredFrom.isEmpty())
+            CarregaFicha();
+        else
+            m_record.apply(
+                m_recoveredLines, [this](int tag, const QString &value) { beforeRecordLine(tag, value); },
+                [this](int tag, const QString &value) { afterRecordLine(tag, value); });
         m_loading = false;
         markOpen();
+        startRecovery();
     }
     QDialog::showEvent(event);
+}
+
+void FichaEditor::recoverFrom(const QStringList &lines, const QString &copyPath)
+{
+    m_recoveredLines = lines;
+    m_recoveredFrom = copyPath;
+}
+
+void FichaEditor::startRecovery()
+{
+    // An editor that was handed no form (a check, a print run) has nothing to recover.
+    if (ArqFicha.isEmpty())
+        return;
+    m_recovery = new RecoveryWriter(this);
+    if (m_recoveredFrom.isEmpty())
+        return;
+    // The recovered values are written as this process's copy before the old one goes.
+    if (m_recovery->writeNow() && m_recoveredFrom != m_recovery->path())
+        QFile::remove(m_recoveredFrom);
 }
 
 void FichaEditor::CarregaFicha()
@@ -143,10 +172,12 @@ void FichaEditor::done(int result)
     m_closing = true;
     const bool close = FormCloseQuery();
     m_closing = false;
-    if (close) {
-        m_openMark.release();
-        QDialog::done(result);
-    }
+    if (!close)
+        return;
+    m_openMark.release();
+    if (m_recovery)
+        m_recovery->discard();
+    QDialog::done(result);
 }
 
 QString FichaEditor::dataFolder() const { return QFileInfo(ArqLista).absolutePath(); }

@@ -12,6 +12,8 @@
 
 namespace store {
 
+class RecoveryWriter;
+
 // What every form editor shares: the hand-over members, the record (loaded when the
 // window is first shown, written when it closes) and the close protocol with the save
 // prompt. An editor subclass builds its controls and hands its fields over with
@@ -20,6 +22,7 @@ class FichaEditor : public QDialog {
     Q_OBJECT
 public:
     explicit FichaEditor(FormType type, QWidget *parent = nullptr);
+    ~FichaEditor() override;
 
     FormType formType() const { return m_type; }
 
@@ -49,6 +52,12 @@ public:
 
     // Where an unreadable record was set aside by the last load, empty when none was.
     QString setAsidePath() const { return m_setAside; }
+
+    // Shows the form with the record lines of a recovery copy in place of its record
+    // file; once shown, the copy is this editor's own and the one at copyPath goes.
+    void recoverFrom(const QStringList &lines, const QString &copyPath);
+    // The recovery copy kept while the editor is shown; nullptr before.
+    RecoveryWriter *recoveryWriter() const { return m_recovery; }
 
     // The message that reports an error escaping this editor while it is shown, in place
     // of the standard error box; empty for the standard box.
@@ -106,6 +115,10 @@ private:
     std::optional<QByteArray> m_diskCopy;
     bool m_diskCopyKnown = false;
     OpenMark m_openMark;
+    void startRecovery();
+    RecoveryWriter *m_recovery = nullptr;
+    QStringList m_recoveredLines;
+    QString m_recoveredFrom;
 };
 
 } // namespace store
