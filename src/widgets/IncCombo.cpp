@@ -1,8 +1,10 @@
 #include "widgets/IncCombo.h"
 
 #include "platform/RaisedError.h"
+#include "widgets/IncComboAccessible.h"
 #include "widgets/IncDropDownList.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMetaMethod>
@@ -17,6 +19,7 @@ namespace widgets {
 TIncCombo::TIncCombo(QWidget *parent)
     : QLineEdit(parent), m_buttonCursor(Qt::ArrowCursor), m_options(new TListBoxOptions(this))
 {
+    installIncComboAccessible();
     setMouseTracking(true);
     setAcceptDrops(false); // a dropped text would bypass the search
     setDragEnabled(false);
@@ -188,6 +191,11 @@ void TIncCombo::raiseChange()
     m_lastChangeText = now;
     if (m_entered)
         m_modified = true;
+    // A screen reader says the newly chosen item.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, now);
+        QAccessible::updateAccessibility(&changed);
+    }
     raiseEvent(&TIncCombo::OnChange);
 }
 

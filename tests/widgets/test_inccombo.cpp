@@ -126,7 +126,7 @@ private Q_SLOTS:
     void readOnlyIgnoresEditing();
     void buttonTogglesList();
     void focusExitIgnoresList();
-    void accessibleNameFromBuddy();
+    void accessibleAsAList();
 };
 
 void TestIncCombo::typing_data()
@@ -520,17 +520,27 @@ void TestIncCombo::focusExitIgnoresList()
     QCOMPARE(f.combo->Text(), QStringLiteral("AL"));
 }
 
-void TestIncCombo::accessibleNameFromBuddy()
+void TestIncCombo::accessibleAsAList()
 {
     Form f(kYesNo);
     QVERIFY(f.active());
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(f.combo);
     QVERIFY(a);
     QCOMPARE(a->text(QAccessible::Name), QStringLiteral("UF:"));
-    // Alt plus the label's mnemonic reaches the combo.
+    QCOMPARE(a->role(), QAccessible::ComboBox);
+    QCOMPARE(a->childCount(), 2);
+    QCOMPARE(a->child(1)->text(QAccessible::Name), QStringLiteral("SIM"));
+    f.combo->SetItemIndex(1);
+    QCOMPARE(a->text(QAccessible::Value), QStringLiteral("SIM"));
+    QVERIFY(a->child(1)->state().selected && !a->child(0)->state().selected);
+    QCOMPARE(a->indexOfChild(a->child(1)), 1);
+    QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    // Alt plus the label's mnemonic reaches the combo; Alt+Down opens its list.
     f.before->setFocus();
     QTest::keyClick(&f.window, Qt::Key_U, Qt::AltModifier);
     QVERIFY(f.combo->hasFocus());
+    QTest::keyClick(f.combo, Qt::Key_Down, Qt::AltModifier);
+    QVERIFY(f.combo->DroppedDown() && a->state().expanded);
 }
 
 QTEST_MAIN(TestIncCombo)

@@ -5,6 +5,7 @@
 #include "editors/common/Pendencias.h"
 #include "editors/common/UF_Pendencias.h"
 #include "platform/Messages.h"
+#include "platform/PageSwitch.h"
 #include "platform/PrintDialog.h"
 #include "platform/RaisedError.h"
 #include "printing/PrintRun.h"
@@ -85,6 +86,13 @@ void EditorBase::buildHolderAndPages(QGroupBox *holder, QGroupBox *others, QTabW
 
     makeButtons();
     layout->addLayout(buttonBar({Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
+}
+
+void EditorBase::showEvent(QShowEvent *event)
+{
+    for (QTabWidget *pages : findChildren<QTabWidget *>())
+        platform::PageSwitch::install(pages);
+    store::FichaEditor::showEvent(event);
 }
 
 void EditorBase::Btn_ImprimirClick() { printForm(); }

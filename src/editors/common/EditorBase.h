@@ -101,6 +101,10 @@ protected:
     virtual void preparePrintCopy() {}
     virtual void restoreAfterPrint() {}
 
+    // Every page control of the window switches pages through platform::PageSwitch, so
+    // a field's exit check runs before its page is hidden.
+    void showEvent(QShowEvent *event) override;
+
     FieldTable m_fields;
 
 private:

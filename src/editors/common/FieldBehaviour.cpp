@@ -146,8 +146,10 @@ void installMoneyKeys(QWidget *field)
             return true;
         if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
+        // Only typed characters are filtered: Delete carries a character code but edits
+        // like Backspace and the arrows.
         const QString typed = e->text();
-        if (typed.isEmpty() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+        if (typed.isEmpty() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Delete)
             return false;
         const QChar c = typed.at(0);
         const bool allowed = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',')

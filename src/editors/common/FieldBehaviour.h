@@ -50,7 +50,8 @@ void setFieldState(QWidget *field, FieldState state);
 FieldState fieldState(const QWidget *field);
 
 // The keys of a money or percentage field: only the digits, the comma and Backspace are
-// typed; every other character, Enter included, is dropped. Moving and copying keys pass.
+// typed; every other character, Enter included, is dropped. Moving, deleting and copying
+// keys pass.
 void installMoneyKeys(QWidget *field);
 
 // Leaving the list with its blank entry (the item at blankIndex) chosen empties the choice.

@@ -5,6 +5,7 @@
 #include "widgets/MaskEdit.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -52,6 +53,12 @@ FieldRow &FieldRow::prompting(const QString &text)
     return *this;
 }
 
+FieldRow &FieldRow::spoken(const QString &name)
+{
+    spokenName = name;
+    return *this;
+}
+
 namespace {
 FieldRow row(const QString &control, const QString &title, FieldType type, int tag)
 {
@@ -90,7 +97,13 @@ FieldRow list(const QString &control, const QString &title, int tag, const QStri
     return r;
 }
 
-void FieldTable::addBox(const QString &key, QWidget *box) { m_boxes.insert(key, box); }
+void FieldTable::addBox(const QString &key, QWidget *box)
+{
+    m_boxes.insert(key, box);
+    // A group inside another would otherwise be announced by the outer group's caption.
+    if (auto *group = qobject_cast<QGroupBox *>(box); group && !group->title().trimmed().isEmpty())
+        group->setAccessibleName(group->title().trimmed());
+}
 
 QWidget *FieldTable::make(const FieldRow &row, QWidget *parent) const
 {
@@ -147,8 +160,12 @@ void FieldTable::build(const QList<FieldRow> &rows)
     // The titles come after every field, so that the keyboard order of the fields is
     // not interrupted by labels before it is set.
     for (const FieldRow &row : m_rows) {
-        if (row.title.isEmpty())
+        if (row.title.isEmpty()) {
+            // Without one, the field would be announced by the caption of its group.
+            if (!row.spokenName.isEmpty())
+                m_byName.value(row.control)->setAccessibleName(row.spokenName);
             continue;
+        }
         QWidget *field = m_byName.value(row.control);
         auto *title = new QLabel(row.title, field->parentWidget());
         title->setBuddy(field);

@@ -51,6 +51,7 @@ struct FieldRow {
     FieldPlace place;
     QString titleControl;   // the title label's name, where the form names it
     QString prompt;         // what the form asks of the user for this field
+    QString spokenName;     // what a screen reader calls a field without a title
 
     FieldRow &at(const QString &box, int row, int column = 0, int stretch = 1);
     FieldRow &beside();     // the title before the field, on its line
@@ -58,6 +59,7 @@ struct FieldRow {
     FieldRow &titled(const QString &labelName);
     FieldRow &withValues(const QStringList &v);
     FieldRow &prompting(const QString &text);
+    FieldRow &spoken(const QString &name);
 };
 
 // Row makers, so that a table reads: text("Edit1", "03 - Propriedade", 3, 46).at(...)

@@ -135,7 +135,7 @@ QList<FieldRow> TFm_Fac::fieldRows()
               "CONCES. SERV.PÚBLICO", "SOC. ECONOMIA MISTA", "EMPRESA PÚBLICA", "FUNDAÇÃO", "COOPERATIVA",
               "OUTROS"})
             .at("04", 0, 0, 3),
-        text("Edi_FormaJur_Outros", {}, 406, 50).at("04", 0, 1, 3).initially(grey),
+        text("Edi_FormaJur_Outros", {}, 406, 50).at("04", 0, 1, 3).initially(grey).spoken("Natureza Jurídica - OUTROS"),
         list("inc_estab", "02 - Tipo Estabelecimento:", 402, withBlank({"ÚNICO", "MATRIZ", "FILIAL"})).at("04", 1, 0),
         masked("Mae_CapSocial", "03 - Data Alt. Cap. Social:", 403, kMaskData).at("04", 1, 1),
         text("Edi_CapSocial", "04 - Capital Social (Subscrito):", 404, 13).at("04", 1, 2),
@@ -177,8 +177,11 @@ QList<FieldRow> TFm_Fac::fieldRows()
     for (int r = 0; r < 10; ++r) {
         const QString box = r == 0 ? QStringLiteral("05.01") : QStringLiteral("05.02");
         const int line = r == 0 ? 0 : r - 1;
-        rows.append(text(cnae[r][0].first, {}, cnae[r][0].second, 7).at(box, line, 0, 1));
-        rows.append(text(cnae[r][1].first, {}, cnae[r][1].second, 50).at(box, line, 1, 6));
+        // Spoken with the number of their row: "CNAE 01", "Descrição 02.3".
+        const QString number = r == 0 ? QStringLiteral("01") : QStringLiteral("02.%1").arg(r);
+        rows.append(text(cnae[r][0].first, {}, cnae[r][0].second, 7).at(box, line, 0, 1).spoken("CNAE " + number));
+        rows.append(
+            text(cnae[r][1].first, {}, cnae[r][1].second, 50).at(box, line, 1, 6).spoken("Descrição " + number));
     }
 
     for (int page = 0; page < 2; ++page) {

@@ -4,6 +4,7 @@
 #include "editors/fac/UF_Fac.h"
 #include "platform/FocusExit.h"
 #include "platform/Messages.h"
+#include "platform/PageSwitch.h"
 #include "platform/RaisedError.h"
 #include "widgets/FieldValue.h"
 #include "widgets/IncCombo.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace editors {
@@ -54,6 +54,12 @@ void TFm_Fac::bindRules()
     onChange(Cmb_TpReg_2, [this] { Cmb_TpRegChange(2); });
     onChange(IncCombo5, [this] { UfPaisChange(1); });
     onChange(Cmb_Uf_1, [this] { UfPaisChange(2); });
+    // Rule 13's code replaces the item's text once it is chosen: when the list is closed
+    // or left, not while the user types its beginning.
+    for (auto *uf : {IncCombo5, Cmb_Uf_1}) {
+        connect(uf, &widgets::TIncCombo::OnCloseUp, this, [uf] { showUfCode(uf); });
+        platform::FocusExit::bind(uf, [uf] { showUfCode(uf); });
+    }
     platform::FocusExit::bind(Edi_FormaJur_Outros, [this] { Edi_FormaJur_OutrosExit(); });
 
     // Rule 6: entry into the legal form and every key in it remember its index; the
@@ -66,29 +72,8 @@ void TFm_Fac::bindRules()
 
     // Rule 2 guards the pages the user switches to, by mouse or keyboard, not those
     // the program shows.
-    auto userSwitch = [this](QEvent *e) {
-        switch (e->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::KeyPress:
-            m_userSwitchingPage = true;
-            break;
-        case QEvent::MouseButtonRelease:
-        case QEvent::KeyRelease:
-            m_userSwitchingPage = false;
-            break;
-        default:
-            break;
-        }
-        return false;
-    };
-    hookEvents(PC_Fac->tabBar(), userSwitch);
-    hookEvents(PC_Fac, userSwitch);
-    connect(PC_Fac, &QTabWidget::currentChanged, this, [this] {
-        if (m_userSwitchingPage) {
-            m_userSwitchingPage = false;
-            platform::guard(this, [this] { PC_FacChange(); });
-        }
-    });
+    connect(platform::PageSwitch::install(PC_Fac), &platform::PageSwitch::switchedByUser, this,
+            [this] { platform::guard(this, [this] { PC_FacChange(); }); });
 }
 
 // Rule 1: a first registration has no Inscrição Estadual and always includes the first
@@ -330,6 +315,9 @@ void TFm_Fac::Button1Click()
     }
     for (auto *masked : {Mae_DtJnt_Socio2, Mae_NrReg_2, Mae_Cep_1, Mae_Tel_1})
         masked->Clear();
+    // The type list was emptied before its selection went: its rule has not yet seen
+    // "no type", which greys the number and takes its mask away.
+    Cmb_TpRegChange(2);
 }
 
 // Rule 9: an auxiliary unit is asked of a branch, or of a request other than a first
@@ -398,11 +386,10 @@ void TFm_Fac::UfPaisChange(int page)
 {
     auto *uf = page == 1 ? IncCombo5 : Cmb_Uf_1;
     QLineEdit *pais = page == 1 ? Edit1 : Edit2;
-    // The chosen item's first two characters, whatever part of it the typing left
-    // highlighted; the list stays matched to the item. A list whose text was emptied
-    // stays empty.
-    if (uf->ItemIndex() >= 0 && !uf->Text().isEmpty())
-        uf->SetText(uf->Items().at(uf->ItemIndex()).left(2));
+    // While the user types, the text stays the search's completion, so that the next
+    // key goes on searching ("sp" reaches SP, "ex" EX - EXTERIOR).
+    if (!uf->hasFocus() && !uf->DroppedDown())
+        showUfCode(uf);
     if (uf->ItemIndex() == 27) { // EX - EXTERIOR
         openField(pais);
     } else {
@@ -411,11 +398,23 @@ void TFm_Fac::UfPaisChange(int page)
     }
 }
 
+// The chosen item's first two characters; the list stays matched to the item. A list
+// whose text was emptied stays empty.
+void TFm_Fac::showUfCode(widgets::TIncCombo *uf)
+{
+    if (uf->ItemIndex() >= 0 && !uf->Text().isEmpty())
+        uf->SetText(uf->Items().at(uf->ItemIndex()).left(2));
+}
+
 // Rule 14.
 void TFm_Fac::Btn_LimparClick()
 {
-    if (!confirmClearAll())
-        return;
+    if (confirmClearAll())
+        limpar();
+}
+
+void TFm_Fac::limpar()
+{
     LimpaCampos();
     PC_Fac->setCurrentWidget(TabSheet7);
     IncCombo2->SetItemIndex(kSim);
@@ -429,7 +428,8 @@ void TFm_Fac::Btn_LimparClick()
     }
 }
 
-void TFm_Fac::clearAfterFailedLoad() { Btn_LimparClick(); }
+// A record that could not be read leaves nothing to ask about.
+void TFm_Fac::clearAfterFailedLoad() { limpar(); }
 
 // Rule 15.
 void TFm_Fac::Button2Click()

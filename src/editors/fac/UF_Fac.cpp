@@ -35,6 +35,7 @@ QGroupBox *group(const QString &caption, QWidget *parent)
 QWidget *scrolledPage(QTabWidget *pages, const QString &caption, QVBoxLayout **content)
 {
     auto *scroll = new QScrollArea;
+    scroll->setFocusPolicy(Qt::NoFocus); // only the fields take the focus
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto *inner = new QWidget;
@@ -229,6 +230,7 @@ void TFm_Fac::takeMembers()
     take(Mae_ContadorCpf, "Mae_ContadorCpf");
     take(Edi_ContadorEMail, "Edi_ContadorEMail");
     take(IncCombo4, "IncCombo4");
+    IncCombo4->setFocusPolicy(Qt::NoFocus); // the marker is never shown, so never a Tab stop
     take(Inc_Trata_Socio_1, "Inc_Trata_Socio_1");
     take(Inc_Trata_Socio_2, "Inc_Trata_Socio_2");
     take(Mae_DtJnt_Socio1, "Mae_DtJnt_Socio1");

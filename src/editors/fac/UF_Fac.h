@@ -154,8 +154,10 @@ private:
     // Item 16 of the legal forms and the list's text read "OUTROS - " and the other form.
     void rebuildOutros();
     void presetResponsavel();
+    static void showUfCode(widgets::TIncCombo *uf);
+    // Rule 14 once the user said yes.
+    void limpar();
     bool m_rebuildingOutros = false;
-    bool m_userSwitchingPage = false;
 
     void buildWindow();
     QWidget *buildPages();

@@ -61,13 +61,13 @@ QList<FieldRow> TFm_Faca::fieldRows()
                                "Parceiro",         "Comodatário",      "Pescador",              "Posseiro",
                                "NU Proprietário",  "Mutuário ",        "Pr.Rur.Com.Quilombola", "Co-Proprietário",
                                "Pr.Rur.Res.Indigena"};
-    // Every condition has a code of its own: the indigenous-reserve producer is 13, so
-    // the printed form never reads as "Posseiro" (8).
+    // The indigenous-reserve producer prints with code 8, as the authority's form
+    // codes it, beside "8-Posseiro".
     const QStringList condicaoValores{"1-Proprietário",  "2-Condômino",     "3-Arrendatário",
                                       "4-Usufrutuário",  "5-Parceiro",      "6-Comodatário",
                                       "7-Pescador",      "8-Posseiro",      "9-NU Proprietário",
                                       "10-Mutuário ",    "11-Pr.Rur.Com.Quilombola", "12-Co-Proprietário",
-                                      "13-Pr.Rur.Res.Indigena", ""};
+                                      "8-Pr.Rur.Res.Indigena", ""};
     const QStringList prazo{"Sim ", "Não"};
 
     return {
