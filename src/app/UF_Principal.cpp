@@ -1,6 +1,7 @@
 #include "app/UF_Principal.h"
 
 #include "app/HandOver.h"
+#include "app/Version.h"
 
 #include "platform/DialogKeys.h"
 #include "platform/Messages.h"
@@ -185,7 +186,7 @@ QString TFm_Principal::aboutText()
 void TFm_Principal::Btn_SobreClick()
 {
     // Installed, the forms live in the user's folder rather than beside the program: say where.
-    Messages::show(this, platform::kCaptionFichas, aboutText() + QStringLiteral("\rDados: ") + PastaDados,
+    Messages::show(this, platform::kCaptionFichas, aboutText() + QStringLiteral("\rDados: ") + PastaDados + QLatin1Char('\r') + kLicenceText,
                    MsgIcon::Information);
 }
 
