@@ -4,6 +4,7 @@
 #include "app/Version.h"
 
 #include "platform/DialogKeys.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -39,6 +40,7 @@ TFm_Principal::TFm_Principal(QWidget *parent, const editors::EditorFactory *fact
     if (!factory)
         editors::registerEditors(m_ownFactory);
     buildWindow();
+    platform::installHelpKey(this, QStringLiteral("Fichas.html"));
     FormCreate();
 }
 

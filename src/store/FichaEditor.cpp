@@ -1,6 +1,7 @@
 #include "store/FichaEditor.h"
 
 #include "platform/DialogKeys.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
@@ -16,6 +17,8 @@ namespace store {
 FichaEditor::FichaEditor(FormType type, QWidget *parent)
     : QDialog(parent), m_type(type), m_record(recordFormat(type), {})
 {
+    // F1: the manual's page of this form.
+    platform::installHelpKey(this, formTypeInfo(type).shortName + QStringLiteral(".html"));
     // FormClose: the editor frees itself once it has closed.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(formTypeInfo(type).editorCaption);

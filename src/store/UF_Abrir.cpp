@@ -1,6 +1,7 @@
 #include "store/UF_Abrir.h"
 
 #include "platform/DialogKeys.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -24,6 +25,7 @@ using platform::MsgIcon;
 TFm_Abrir::TFm_Abrir(FormType type, const QString &dataFolder, QWidget *parent)
     : QDialog(parent), m_type(type), m_dataFolder(dataFolder)
 {
+    platform::installHelpKey(this, QStringLiteral("Fichas.html#abrir"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
