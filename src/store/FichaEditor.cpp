@@ -42,7 +42,12 @@ void FichaEditor::setVisible(bool visible)
     // Sized before the dialog places itself over its parent.
     if (visible && !m_sized) {
         m_sized = true;
-        setFixedSize(sizeHint().expandedTo(m_minimumSize));
+        // A window larger than the screen (a small screen, a large display scale) keeps
+        // its buttons on it: the window takes the room there is and its pages scroll.
+        const platform::WindowFit fit = platform::fitWindow(sizeHint().expandedTo(m_minimumSize), platform::clientRoom(this));
+        if (fit.scrolls)
+            platform::makePagesScroll(this);
+        setFixedSize(fit.size);
         // Centred on the screen, not over the window that opened it.
         platform::centreOnScreen(this);
     }
