@@ -63,7 +63,9 @@ void TestHelp::init()
     // The manual as the build copies it beside the program.
     m_dir = std::make_unique<QTemporaryDir>();
     QDir().mkpath(m_dir->filePath("help"));
-    const QDir manual(QStringLiteral(FICHAS_TEST_DATA "/../../../help"));
+    QDir().mkpath(m_dir->filePath("Dados"));
+    const QDir manual(QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../../help")));
+    QVERIFY(manual.exists("Fichas.html"));
     for (const QString &name : manual.entryList(QDir::Files))
         QVERIFY(QFile::copy(manual.filePath(name), m_dir->filePath("help/" + name)));
     platform::ProgramFolder::setCurrent(m_dir->path());
@@ -75,7 +77,7 @@ void TestHelp::pageOfEachWindow_data()
     QTest::addColumn<bool>("helpButton");   // FACA's "Ajuda" rather than F1
     QTest::addColumn<QString>("page");
     QTest::newRow("main window") << Make([](auto &) { return new app::TFm_Principal; }) << false << "Fichas.html";
-    QTest::newRow("open dialog") << Make([](auto &) { return new store::TFm_Abrir(FormType::FAS, QDir::tempPath()); })
+    QTest::newRow("open dialog") << Make([this](auto &) { return new store::TFm_Abrir(FormType::FAS, m_dir->filePath("Dados")); })
                                  << false << "Fichas.html#abrir";
     QTest::newRow("margins") << Make([](auto &) { return new printing::TFm_Margens(nullptr); }) << false
                              << "Fichas.html#margens";
@@ -120,8 +122,8 @@ void TestHelp::searchAndLinks()
     QTest::keyClicks(help.searchField(), "margens");
     QTest::keyClick(help.searchField(), Qt::Key_Return);
     QCOMPARE(help.browser()->textCursor().selectedText().toLower(), QString("margens"));
-    for (const QString &form : {"FAC", "FACA", "FAS", "FCA"}) {
-        help.browser()->setSource(QUrl(form + ".html"));
+    for (const QString &form : QStringList{"FAC", "FACA", "FAS", "FCA"}) {
+        help.browser()->setSource(help.browser()->source().resolved(QUrl(form + ".html")));
         QCOMPARE(help.browser()->source().fileName(), form + ".html");
         QVERIFY(help.browser()->toPlainText().contains(form));
         help.browser()->backward();
