@@ -20,4 +20,9 @@ int runPdf(const QStringList &args, QTextStream &out, QTextStream &err);
 // no problem, 1 when there are, 2 on a usage or file error.
 int runVerifica(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// `fichas lista TIPO [--pasta PASTA]`: the saved forms of a type, one a line,
+// code<TAB>description, in catalogue order, control characters escaped as valida does.
+// Returns 0, or 2 on a usage or file error.
+int runLista(const QStringList &args, QTextStream &out, QTextStream &err);
+
 } // namespace app

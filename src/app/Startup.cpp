@@ -4,6 +4,7 @@
 #include "app/Commands.h"
 #include "app/HandOver.h"
 #include "app/UF_Principal.h"
+#include "app/Version.h"
 #include "platform/Locale.h"
 #include "platform/ProgramFolder.h"
 
@@ -27,11 +28,15 @@ const char *const kUsage =
     "       fichas valida cpf|cnpj|ie|ie2|email VALOR...\n"
     "       fichas pdf FAC|FACA|FAS|FCA CODIGO SAIDA.pdf [--pasta PASTA]\n"
     "       fichas verifica FAC|FACA|FAS|FCA CODIGO [--pasta PASTA]\n"
+    "       fichas lista FAC|FACA|FAS|FCA [--pasta PASTA]\n"
     "\n"
     "  --pasta PASTA  pasta do programa (com Dados/, Forms.ini e help/);\n"
     "                 sem ela, a pasta do executável ou, se esta não for gravável\n"
     "                 (programa instalado), ~/.local/share/fichas\n"
-    "  --help         mostra este texto\n";
+    "  --help         mostra este texto\n"
+    "  --version      mostra o nome e a versão do programa\n"
+    "\n"
+    "  O CODIGO de uma ficha guardada é o que 'fichas lista TIPO' mostra.\n";
 
 QString executableDir(const char *argv0)
 {
@@ -60,6 +65,10 @@ int runCommand(int argc, char **argv, const QString &command)
         QCoreApplication core(argc, argv);
         return runGuarded("valida", [&] { return runValida(args, out, err); });
     }
+    if (command == QLatin1String("lista")) {
+        QCoreApplication core(argc, argv);
+        return runGuarded("lista", [&] { return runLista(args, out, err); }, 2);
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's PDF engine numbers its font objects in hash order: a fixed seed keeps the
     // output the same from run to run, so the same form always gives the same file.
@@ -76,8 +85,14 @@ int runCommand(int argc, char **argv, const QString &command)
 int run(int argc, char **argv)
 {
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (first == QLatin1String("valida") || first == QLatin1String("pdf") || first == QLatin1String("verifica"))
+    if (first == QLatin1String("valida") || first == QLatin1String("pdf") || first == QLatin1String("verifica")
+        || first == QLatin1String("lista"))
         return runCommand(argc, argv, first);
+
+    if (first == QLatin1String("--version") && argc == 2) {
+        std::fputs(versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
 
     QStringList args;
     for (int i = 1; i < argc; ++i)

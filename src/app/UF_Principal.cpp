@@ -2,8 +2,10 @@
 
 #include "app/HandOver.h"
 #include "app/RecoveryOffer.h"
+#include "app/Version.h"
 
 #include "platform/DialogKeys.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -39,6 +41,7 @@ TFm_Principal::TFm_Principal(QWidget *parent, const editors::EditorFactory *fact
     if (!factory)
         editors::registerEditors(m_ownFactory);
     buildWindow();
+    platform::installHelpKey(this, QStringLiteral("Fichas.html"));
     FormCreate();
 }
 
@@ -188,7 +191,7 @@ QString TFm_Principal::aboutText()
 void TFm_Principal::Btn_SobreClick()
 {
     // Installed, the forms live in the user's folder rather than beside the program: say where.
-    Messages::show(this, platform::kCaptionFichas, aboutText() + QStringLiteral("\rDados: ") + PastaDados,
+    Messages::show(this, platform::kCaptionFichas, aboutText() + QStringLiteral("\rDados: ") + PastaDados + QLatin1Char('\r') + kLicenceText,
                    MsgIcon::Information);
 }
 

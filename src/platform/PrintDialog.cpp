@@ -4,7 +4,12 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -57,12 +62,33 @@ SystemPrintDialog::SystemPrintDialog() : m_printer(std::make_unique<QPrinter>(QP
 
 SystemPrintDialog::~SystemPrintDialog() = default;
 
+QString proposedPdfPath(const QString &baseName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(baseName + QStringLiteral(".pdf"));
+}
+
 QPrinter *SystemPrintDialog::exec(QWidget *parent, int copiesPreset)
 {
     m_printer->setCopyCount(copiesPreset);
     m_printer->setPrintRange(QPrinter::AllPages);
+    const QString name = proposedFileName().isEmpty() ? QStringLiteral("ficha") : proposedFileName();
+    const QString previous = m_printer->outputFileName();
+    // After a PDF the choice stays on a file, this form's, in the folder the user picked:
+    // never over the last form's file. With no printer the PDF file is the only choice.
+    const QString proposal = previous.isEmpty() ? proposedPdfPath(name)
+                                                : QFileInfo(previous).absoluteDir().filePath(name + QStringLiteral(".pdf"));
+    const bool toFile = !previous.isEmpty() || QPrinterInfo::availablePrinters().isEmpty();
+    m_printer->setOutputFileName(toFile ? proposal : QString());
+    m_printer->setDocName(proposedFileName());
     QPrintDialog dialog(m_printer.get(), parent);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // Qt's dialog proposes its own name for the file (the working folder); ours goes in
+    // its file field, used when the user switches to the PDF choice.
+    if (auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("filename")); field && m_printer->outputFileName().isEmpty())
+        field->setText(QDir::toNativeSeparators(proposal));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -71,6 +97,11 @@ QPrinter *SystemPrintDialog::exec(QWidget *parent, int copiesPreset)
         return nullptr;
     setUpForForms(*m_printer);
     return m_printer.get();
+}
+
+QString SystemPrintDialog::outputFile() const
+{
+    return m_printer->outputFormat() == QPrinter::PdfFormat ? m_printer->outputFileName() : QString();
 }
 
 PdfPrintDialog::PdfPrintDialog(const QString &pdfPath)
@@ -82,6 +113,8 @@ PdfPrintDialog::PdfPrintDialog(const QString &pdfPath)
 }
 
 PdfPrintDialog::~PdfPrintDialog() = default;
+
+QString PdfPrintDialog::outputFile() const { return answersAsFile ? m_printer->outputFileName() : QString(); }
 
 void PdfPrintDialog::confirm(int copies) { m_answers.append(copies < 0 ? 0 : copies); }
 void PdfPrintDialog::cancel() { m_answers.append(-1); }

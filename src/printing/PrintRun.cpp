@@ -40,11 +40,20 @@ LaidOut layOut(const PrintLayout &printLayout, const TagValues &values)
     return LaidOut{layout.reportTitle, LayoutEngine(measurer).paginate(layout)};
 }
 
-QString printerLabel(const QPrinter &printer)
+// Why a printer could not be started, naming it; never an empty name.
+QString printerProblem(const QPrinter &printer)
 {
-    if (!printer.printerName().isEmpty())
-        return printer.printerName();
-    return QDir::toNativeSeparators(printer.outputFileName());
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return QStringLiteral("Não foi possível gravar o arquivo PDF \"%1\": a pasta não existe ou não "
+                              "aceita gravação. Nada foi impresso.")
+            .arg(QDir::toNativeSeparators(printer.outputFileName()));
+    if (printer.printerName().isEmpty())
+        return QStringLiteral("Não foi possível imprimir: nenhuma impressora está instalada ou escolhida. "
+                              "Nada foi impresso. Para gravar a ficha num arquivo, escolha a impressão em "
+                              "arquivo PDF no diálogo de impressão.");
+    return QStringLiteral("Não foi possível imprimir em \"%1\": a impressora não respondeu (desligada, "
+                          "desconectada ou com o serviço de impressão parado). Nada foi impresso.")
+        .arg(printer.printerName());
 }
 
 // One layout as one print job. False when nothing or not everything was printed.
@@ -62,11 +71,7 @@ bool printJob(QWidget *editor, QPrinter &printer, const LaidOut &job)
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        platform::Messages::show(editor, platform::kCaptionFichas,
-                                 QStringLiteral("Não foi possível imprimir em \"%1\": a impressora não pôde ser "
-                                                "usada. Nada foi impresso.")
-                                     .arg(printerLabel(printer)),
-                                 platform::MsgIcon::Warning);
+        platform::Messages::show(editor, platform::kCaptionFichas, printerProblem(printer), platform::MsgIcon::Warning);
         return false;
     }
     PrintProgress progress(editor, job.title, int(pages.size()));
@@ -86,6 +91,16 @@ bool PrintRun::run(QWidget *editor, const PrintRequest &request, int copiesPrese
     QPrinter *printer = nullptr;
     if (!platform::guard(editor, [&] { printer = dialog.exec(editor, copiesPreset); }) || !printer)
         return false;
+    // A PDF chosen in the dialog is the very file `fichas pdf` writes: one copy, whole
+    // or not at all.
+    if (const QString file = dialog.outputFile(); !file.isEmpty()) {
+        QString error;
+        if (renderToPdf(request, file, &error))
+            return true;
+        platform::Messages::show(editor, platform::kCaptionFichas, error + QStringLiteral(" Nada foi gravado."),
+                                 platform::MsgIcon::Warning);
+        return false;
+    }
     for (const PrintLayout &layout : request.layouts) {
         bool printed = false;
         platform::guard(editor, [&] { printed = printJob(editor, *printer, layOut(layout, request.values)); });

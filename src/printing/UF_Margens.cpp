@@ -2,6 +2,7 @@
 
 #include "platform/DialogKeys.h"
 #include "platform/FocusExit.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -37,6 +38,7 @@ TFm_Margens::TFm_Margens(QWidget *parent, const QString &settingsFile)
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_settingsFile(settingsFile.isEmpty() ? platform::ProgramFolder::settingsFile() : settingsFile)
 {
+    platform::installHelpKey(this, QStringLiteral("Fichas.html#margens"));
     setObjectName(QStringLiteral("Fm_Margens"));
     setWindowTitle(QStringLiteral("Configurar Margens"));
 

@@ -2,6 +2,7 @@
 
 #include "platform/DialogKeys.h"
 #include "platform/FolderLock.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
@@ -19,6 +20,8 @@ namespace store {
 FichaEditor::FichaEditor(FormType type, QWidget *parent)
     : QDialog(parent), m_type(type), m_record(recordFormat(type), {})
 {
+    // F1: the manual's page of this form.
+    platform::installHelpKey(this, formTypeInfo(type).shortName + QStringLiteral(".html"));
     // FormClose: the editor frees itself once it has closed.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(formTypeInfo(type).editorCaption);
@@ -45,7 +48,12 @@ void FichaEditor::setVisible(bool visible)
     // Sized before the dialog places itself over its parent.
     if (visible && !m_sized) {
         m_sized = true;
-        setFixedSize(sizeHint().expandedTo(m_minimumSize));
+        // A window larger than the screen (a small screen, a large display scale) keeps
+        // its buttons on it: the window takes the room there is and its pages scroll.
+        const platform::WindowFit fit = platform::fitWindow(sizeHint().expandedTo(m_minimumSize), platform::clientRoom(this));
+        if (fit.scrolls)
+            platform::makePagesScroll(this);
+        setFixedSize(fit.size);
         // Centred on the screen, not over the window that opened it.
         platform::centreOnScreen(this);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/DialogKeys.h"
 #include "platform/FolderLock.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -26,6 +27,7 @@ using platform::MsgIcon;
 TFm_Abrir::TFm_Abrir(FormType type, const QString &dataFolder, QWidget *parent)
     : QDialog(parent), m_type(type), m_dataFolder(dataFolder)
 {
+    platform::installHelpKey(this, QStringLiteral("Fichas.html#abrir"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 

@@ -133,7 +133,7 @@ void TestPrincipal::aboutMessage()
     QCOMPARE(rec.last().icon, platform::MsgIcon::Information);
     QVERIFY(!rec.last().text.contains('\n'));
     const QStringList lines = rec.last().text.split('\r');
-    QCOMPARE(lines.size(), 12);
+    QCOMPARE(lines.size(), 13);
     for (int i : {0, 1, 2, 4, 7, 10})
         QCOMPARE(lines[i].size(), 59);
     QCOMPARE(lines[3], QString(59, '_'));
@@ -142,6 +142,7 @@ void TestPrincipal::aboutMessage()
     QCOMPARE(lines[8], QString::fromUtf8("Versão: 3.1"));
     QCOMPARE(lines[9], QString::fromUtf8("Última Atualização: 13/06/2014"));
     QCOMPARE(lines[11], "Dados: " + QDir::toNativeSeparators(m_dir->filePath("Dados")));
+    QVERIFY(lines[12].contains("GPL-3.0-or-later"));
 }
 
 void TestPrincipal::typeWithoutEditorSaysSoAndWritesNothing()

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -115,6 +116,8 @@ private Q_SLOTS:
     void justFitsOnPaper();
     void printAsksAboutThePaper_data();
     void printAsksAboutThePaper();
+    void dialogPdfIsTheCommandsPdf_data() { cleanFormsSayNothing_data(); }
+    void dialogPdfIsTheCommandsPdf();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -348,6 +351,40 @@ void TestVerifica::printAsksAboutThePaper()
     QCOMPARE(dialog.presets.size(), dialogs);
     if (form == "FAC" && answer == "Não")
         QCOMPARE(editor->printValues()(801).value_or(""), QString("joão da silva"));
+}
+
+// A PDF chosen in the print dialog of "&Imprimir" holds what `fichas pdf` writes.
+void TestVerifica::dialogPdfIsTheCommandsPdf()
+{
+    QFETCH(QString, form);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext is not installed");
+    writeForm(m_dir->path(), form, {});
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    app::FormArgs args;
+    app::parseFormArgs({form, "1", "--pasta", m_dir->path()}, {}, &args);
+    app::SavedForm saved;
+    QCOMPARE(saved.open(args), QString());
+    platform::PdfPrintDialog dialog(m_dir->filePath("dialog.pdf"));
+    dialog.answersAsFile = true;
+    MessageRecorder recorder;
+    QVERIFY(saved.editor()->printForm(dialog));
+    qunsetenv("SOURCE_DATE_EPOCH");
+    QCOMPARE(dialog.proposedFileName(), form + "-01");
+
+    QProcess p;
+    p.setProcessEnvironment(testsupport::headlessEnvironment("1700000000"));
+    p.start(FICHAS_BINARY, {"pdf", form, "1", m_dir->filePath("command.pdf"), "--pasta", m_dir->path()});
+    QVERIFY(p.waitForFinished(30000) && p.exitCode() == 0);
+    const auto text = [](const QString &pdf) {
+        QProcess tool;
+        tool.start("pdftotext", {"-layout", pdf, "-"});
+        tool.waitForFinished(30000);
+        return tool.readAllStandardOutput();
+    };
+    const QByteArray fromDialog = text(m_dir->filePath("dialog.pdf"));
+    QVERIFY(fromDialog.size() > 100);
+    QCOMPARE(fromDialog, text(m_dir->filePath("command.pdf")));
 }
 
 QTEST_MAIN(TestVerifica)

@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 #include "app/UF_Principal.h"
 #include "editors/faca/UF_Faca.h"
-#include "platform/DesktopFiles.h"
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -114,8 +113,6 @@ private Q_SLOTS:
     void fieldChecksOnExit();
     void printChecks_data();
     void printChecks();
-    void help_data();
-    void help();
 
 private:
     std::unique_ptr<TFm_Faca> shownEditor();
@@ -400,42 +397,6 @@ void TestFaca::printChecks()
         QCOMPARE(QApplication::focusWidget(), focused);
     }
     QCOMPARE(e.Mae_Inscricao->Text(), inscricao); // printing changes nothing in the form
-}
-
-void TestFaca::help_data()
-{
-    QTest::addColumn<bool>("fileThere");
-    QTest::addColumn<bool>("desktopOpens");
-    QTest::addColumn<QString>("message"); // %1: the help file
-    QTest::newRow("opened") << true << true << "";
-    QTest::newRow("missing") << false << true << QString::fromUtf8("Arquivo de Help não encontrado.");
-    QTest::newRow("desktop cannot open it") << true << false
-                                            << QString::fromUtf8("O arquivo de Help \"%1\" não pôde ser aberto.");
-}
-
-void TestFaca::help()
-{
-    QFETCH(bool, fileThere);
-    QFETCH(bool, desktopOpens);
-    QFETCH(QString, message);
-    const QString file = QDir::toNativeSeparators(m_dir->filePath("help/FACA.HLP"));
-    if (fileThere)
-        testsupport::writeBytes(file, "help");
-    QStringList opened;
-    const platform::FileOpener previous = platform::installFileOpener([&](const QString &path) {
-        opened.append(path);
-        return desktopOpens;
-    });
-    TFm_Faca e(m_funcoes);
-    MessageRecorder rec;
-    e.Button1->click();
-    platform::installFileOpener(previous);
-    QCOMPARE(opened, fileThere ? QStringList{file} : QStringList{});
-    QCOMPARE(rec.texts(), message.isEmpty() ? QStringList{} : QStringList{QString(message).replace("%1", file)});
-    if (!message.isEmpty()) {
-        QCOMPARE(rec.last().caption, QString("Fichas"));
-        QCOMPARE(rec.last().icon, platform::MsgIcon::Error);
-    }
 }
 
 QTEST_MAIN(TestFaca)

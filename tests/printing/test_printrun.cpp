@@ -84,6 +84,7 @@ private slots:
     void cancelPrintsNothingAndSaysNothing();
     void printsTheChosenCopies_data();
     void printsTheChosenCopies();
+    void unusablePrinterIsReported_data();
     void unusablePrinterIsReported();
     void pdfHoldsTheFilledForm();
     void everyLayoutInOneFile();
@@ -162,16 +163,29 @@ void TestPrintRun::printsTheChosenCopies()
         QVERIFY(boxes.contains(QStringLiteral("<title>FAS - Página 1/1</title>")));
 }
 
+void TestPrintRun::unusablePrinterIsReported_data()
+{
+    QTest::addColumn<bool>("asFile");   // the PDF choice of the dialog, or a PDF printer
+    QTest::newRow("PDF printer") << false;
+    QTest::newRow("PDF file chosen in the dialog") << true;
+}
+
+// The report names the file that could not be written, and nothing is left of it.
 void TestPrintRun::unusablePrinterIsReported()
 {
+    QFETCH(bool, asFile);
     MessageRecorder recorder;
-    platform::PdfPrintDialog dialog(m_dir.filePath(QStringLiteral("missing/folder/out.pdf")));
+    const QString out = m_dir.filePath(QStringLiteral("missing/folder/out.pdf"));
+    platform::PdfPrintDialog dialog(out);
+    dialog.answersAsFile = asFile;
     FcaFields fca;
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    if (!asFile)
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QVERIFY(!PrintRun::run(&fca.window, requestFor(fca, {kLayoutFca, kLayoutFca}), 2, dialog));
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.last().caption, platform::kCaptionFichas);
-    QVERIFY(recorder.last().text.contains(QStringLiteral("não pôde ser usada")));
+    QVERIFY2(recorder.last().text.contains(QDir::toNativeSeparators(out)), qPrintable(recorder.last().text));
+    QVERIFY(!QFileInfo::exists(out));
 }
 
 void TestPrintRun::pdfHoldsTheFilledForm()

@@ -3,7 +3,7 @@
 #include "editors/common/ButtonBar.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
-#include "platform/DesktopFiles.h"
+#include "platform/HelpViewer.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFolder.h"
 #include "printing/PrintRun.h"
@@ -139,7 +139,7 @@ const QList<int> &TFm_Faca::tabOrder()
 
 QString TFm_Faca::helpFile()
 {
-    return platform::ProgramFolder::helpFile(QStringLiteral("FACA.HLP"));
+    return platform::manualPage(QStringLiteral("FACA.HLP"));
 }
 
 TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
@@ -281,17 +281,8 @@ PrintProblems TFm_Faca::printProblems() const
 
 void TFm_Faca::Button1Click()
 {
-    const QString file = helpFile();
-    if (!QFileInfo(file).isFile()) {
-        platform::Messages::show(this, platform::kCaptionFichas, QStringLiteral("Arquivo de Help não encontrado."),
-                                 platform::MsgIcon::Error);
-        return;
-    }
-    if (!platform::openWithDesktop(file))
-        platform::Messages::show(this, platform::kCaptionFichas,
-                                 QStringLiteral("O arquivo de Help \"%1\" não pôde ser aberto.")
-                                     .arg(QDir::toNativeSeparators(file)),
-                                 platform::MsgIcon::Error);
+    // The contents topic of FACA.HLP: the manual's FACA page, in the help window.
+    platform::openManual(this, QStringLiteral("FACA.HLP"));
 }
 
 

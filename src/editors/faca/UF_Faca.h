@@ -53,7 +53,7 @@ public:
     static const QList<int> &recordOrder();
     static const QList<int> &tabOrder();
 
-    // The help file FACA.HLP of the program's help folders; empty when there is none.
+    // The manual page that stands for FACA.HLP; empty when the manual is missing.
     static QString helpFile();
 
 private:
