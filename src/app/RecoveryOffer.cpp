@@ -2,8 +2,10 @@
 
 #include "app/HandOver.h"
 #include "editors/EditorFactory.h"
+#include "platform/FolderLock.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
+#include "platform/TextFile.h"
 #include "platform/Trash.h"
 #include "store/Catalogue.h"
 #include "store/FichaEditor.h"
@@ -12,6 +14,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace app {
 
@@ -96,7 +100,13 @@ struct Offer {
                     QStringLiteral("mover o arquivo para a lixeira."))) {
         case MsgAnswer::Yes:
             if (platform::guard(parent, [&] {
-                    store::catalogue::append(store::catalogueFilePath(dataFolder, o.type), o.code, descricao);
+                    // Under the folder's lock, and only while no other instance has listed it meanwhile.
+                    platform::FolderLock lock(dataFolder);
+                    const QString list = store::catalogueFilePath(dataFolder, o.type);
+                    const auto entries = platform::textfile::exists(list) ? store::catalogue::read(list)
+                                                                          : QList<store::CatalogueEntry>{};
+                    if (std::none_of(entries.begin(), entries.end(), [&](const auto &e) { return e.code == o.code; }))
+                        store::catalogue::append(list, o.code, descricao);
                 }))
                 open(o.type, o.code, false, {}, {});
             return true;
