@@ -6,9 +6,7 @@
 #include "printing/PrintRun.h"
 #include "validation/TFm_Funcoes.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -103,9 +101,7 @@ private Q_SLOTS:
     void printEntry();
     void limparAsksFirst_data();
     void limparAsksFirst();
-    void fieldsAndGroupsAreNamed_data();
     void fieldsAndGroupsAreNamed();
-    void refusedExitKeepsThePage_data();
     void refusedExitKeepsThePage();
 
 private:
@@ -220,82 +216,50 @@ std::unique_ptr<store::FichaEditor> TestEditorBase::shown(int type)
     editors::EditorFactory factory;
     editors::registerEditors(factory);
     std::unique_ptr<store::FichaEditor> e(factory.create(store::FormType(type), nullptr, m_funcoes));
-    e->setAttribute(Qt::WA_DeleteOnClose, false);
-    e->ArqLista = m_dir.filePath("Lista.txt");
-    e->ArqFicha = m_dir.filePath("Ficha_1.txt");
-    e->FichaNova = true;
     e->show();
     if (!QTest::qWaitForWindowActive(e.get()))
         qFatal("editor not shown");
     return e;
 }
 
-void TestEditorBase::fieldsAndGroupsAreNamed_data()
-{
-    QTest::addColumn<int>("type");
-    for (auto type : {store::FormType::FAC, store::FormType::FACA, store::FormType::FAS, store::FormType::FCA})
-        QTest::newRow(qPrintable(store::formTypeInfo(type).shortName)) << int(type);
-}
-
 // A screen reader names each group by its caption and each Tab stop by its own title.
 void TestEditorBase::fieldsAndGroupsAreNamed()
 {
-    QFETCH(int, type);
-    const auto e = shown(type);
-    QStringList captions;
-    for (QGroupBox *g : e->findChildren<QGroupBox *>()) {
-        if (g->title().trimmed().isEmpty())
-            continue;
-        captions << g->title().trimmed();
-        QCOMPARE(QAccessible::queryAccessibleInterface(g)->text(QAccessible::Name).trimmed(), captions.last());
+    for (int type = 0; type < 4; ++type) {
+        const auto e = shown(type);
+        QStringList captions;
+        for (QGroupBox *g : e->findChildren<QGroupBox *>())
+            if (!g->title().trimmed().isEmpty())
+                QCOMPARE(QAccessible::queryAccessibleInterface(g)->text(QAccessible::Name).trimmed(),
+                         captions.emplaceBack(g->title().trimmed()));
+        for (QWidget *w : e->findChildren<QWidget *>()) {
+            const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed();
+            if (!w->isHidden() && (w->focusPolicy() & Qt::TabFocus) && !w->inherits("QAbstractButton")
+                && !w->inherits("QTabBar") && !w->inherits("QTabWidget"))
+                QVERIFY2(!name.isEmpty() && !captions.contains(name), qPrintable(w->objectName() + ": " + name));
+        }
     }
-    for (QWidget *w : e->findChildren<QWidget *>()) {
-        if (w->isHidden() || !(w->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractButton *>(w)
-            || qobject_cast<QTabBar *>(w) || qobject_cast<QTabWidget *>(w))
-            continue;
-        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed();
-        QVERIFY2(!name.isEmpty() && !captions.contains(name),
-                 qPrintable(QString(w->metaObject()->className()) + " " + w->objectName() + ": " + name));
-    }
-}
-
-void TestEditorBase::refusedExitKeepsThePage_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("tab");    // the tab clicked
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("FACA bad date") << int(store::FormType::FACA) << "MaskEdit2" << "9999" << 1 << true;
-    QTest::newRow("FACA good date") << int(store::FormType::FACA) << "MaskEdit2" << "01022020" << 1 << false;
-    QTest::newRow("FAS partner 1") << int(store::FormType::FAS) << "Mae_DtJnt_Socio1" << "9999" << 2 << true;
-    QTest::newRow("FAC") << int(store::FormType::FAC) << "Mae_CapSocial" << "9999" << 3 << true;
 }
 
 // A click on another tab leaves the field first; a field that refuses keeps its page.
 void TestEditorBase::refusedExitKeepsThePage()
 {
-    QFETCH(int, type);
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(int, tab);
-    QFETCH(bool, refused);
-    const auto e = shown(type);
-    QWidget *f = e->findChild<QWidget *>(field);
-    QTabWidget *pages = nullptr;
-    for (QWidget *w = f; w && !pages; w = w->parentWidget())
-        pages = qobject_cast<QTabWidget *>(w);
-    for (int i = 0; i < pages->count(); ++i)
-        if (pages->widget(i)->isAncestorOf(f))
-            pages->setCurrentIndex(i);
-    const int page = pages->currentIndex();
-    f->setFocus();
-    QTest::keyClicks(f, typed);
-    MessageRecorder rec;
-    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(tab).center());
-    QCOMPARE(rec.messages.size(), refused ? 1 : 0);
-    QCOMPARE(pages->currentIndex(), refused ? page : tab);
-    QCOMPARE(QApplication::focusWidget() == f, refused);
+    struct Case { int type; QString field, typed; int page, tab; }; // page: the field's; tab: the one clicked
+    for (const Case &c : {Case{1, "MaskEdit2", "9999", 0, 1}, Case{1, "MaskEdit2", "01022020", 0, 1},
+                          Case{2, "Mae_DtJnt_Socio1", "9999", 0, 2}, Case{0, "Mae_CapSocial", "9999", 2, 3}}) {
+        const bool refused = c.typed == "9999";
+        const auto e = shown(c.type);
+        QWidget *f = e->findChild<QWidget *>(c.field);
+        auto *pages = e->findChild<QTabWidget *>();
+        pages->setCurrentIndex(c.page);
+        f->setFocus();
+        QTest::keyClicks(f, c.typed);
+        MessageRecorder rec;
+        QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(c.tab).center());
+        QCOMPARE(rec.messages.size(), refused ? 1 : 0);
+        QCOMPARE(pages->currentIndex(), refused ? c.page : c.tab);
+        QCOMPARE(f->hasFocus(), refused);
+    }
 }
 
 QTEST_MAIN(TestEditorBase)

@@ -533,7 +533,6 @@ void TestIncCombo::accessibleAsAList()
     f.combo->SetItemIndex(1);
     QCOMPARE(a->text(QAccessible::Value), QStringLiteral("SIM"));
     QVERIFY(a->child(1)->state().selected && !a->child(0)->state().selected);
-    QCOMPARE(a->indexOfChild(a->child(1)), 1);
     QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
     // Alt plus the label's mnemonic reaches the combo; Alt+Down opens its list.
     f.before->setFocus();
