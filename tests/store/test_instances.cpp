@@ -121,7 +121,7 @@ void TestInstances::killedSaveNeverListsAMissingRecord()
     for (int k = 0; k < kills; ++k) {
         auto saver = start({dir.path(), "0"});
         QVERIFY(saver);
-        QThread::usleep(random.bounded(5000, 60000));
+        QThread::usleep(random.bounded(10000, 120000));
         QCOMPARE(::kill(pid_t(saver->processId()), SIGKILL), 0);
         QVERIFY(saver->waitForFinished());
         const QStringList names = listed(dir.path());
