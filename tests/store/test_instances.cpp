@@ -62,16 +62,18 @@ void TestInstances::instancesShareOneFolder()
     holder.killNow();
     QVERIFY(!mark.take(record));  // a dead holder's mark is gone, and its lock blocks nothing
     QRandomGenerator random(QRandomGenerator::global()->generate());
-    const int kills = 15;
+    const int kills = 12;
     QStringList expected;
     for (int k = 0; k < kills; ++k) {
         Instance saver({dir.path(), "0"});
-        QTest::qSleep(random.bounded(10, 120));
+        QTest::qSleep(random.bounded(5, 40));
         saver.killNow();
         QVERIFY(listed(dir.path()));
     }
-    expected = *listed(dir.path());
-    const int killedForms = int(expected.size());
+    const int killedForms = int(listed(dir.path())->size());
+    // Room for 100 forms (a catalogue holds 99 codes); the lock left behind stays.
+    for (const QString &f : QDir(dir.path()).entryList(QDir::Files))
+        QFile::remove(dir.filePath(f));
     Instance a({dir.path(), "50"}), b({dir.path(), "50"});
     QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
     for (qint64 pid : {a.pid, b.pid})
