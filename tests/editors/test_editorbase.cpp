@@ -99,7 +99,6 @@ private Q_SLOTS:
     void initTestCase();
     void printEntry_data();
     void printEntry();
-    void limparAsksFirst_data();
     void limparAsksFirst();
     void fieldsAndGroupsAreNamed();
     void refusedExitKeepsThePage();
@@ -178,37 +177,24 @@ void TestEditorBase::printEntry()
     QCOMPARE(recorder.messages.size(), folder == ok ? 0 : 1);
 }
 
-void TestEditorBase::limparAsksFirst_data()
-{
-    QTest::addColumn<store::FormType>("type");
-    QTest::newRow("FACA") << store::FormType::FACA;
-    QTest::newRow("FAS") << store::FormType::FAS;
-    QTest::newRow("FCA") << store::FormType::FCA;
-}
-
-// "&Limpar" empties the form only once the user answers Sim; creating it asks nothing.
+// "&Limpar" empties a form only once the user answers Sim; creating one asks nothing.
 void TestEditorBase::limparAsksFirst()
 {
-    QFETCH(store::FormType, type);
     MessageRecorder recorder;
     editors::EditorFactory factory;
     editors::registerEditors(factory);
     validation::TFm_Funcoes funcoes;
-    std::unique_ptr<store::FichaEditor> form(factory.create(type, nullptr, funcoes));
-    auto *editor = qobject_cast<editors::EditorBase *>(form.get());
-    QVERIFY(editor && recorder.messages.isEmpty());
-    QLineEdit *field = nullptr;
-    for (const auto &f : editor->recordFields())
-        if (!field && f.kind == widgets::FieldKind::Text && f.widget->isEnabled())
-            field = qobject_cast<QLineEdit *>(f.widget);
-    QVERIFY(field);
-    field->setText(QStringLiteral("guardado"));
-    recorder.answer(platform::MsgAnswer::No);
-    editor->Btn_Limpar->click();
-    QCOMPARE(field->text(), QStringLiteral("guardado"));
-    QCOMPARE(recorder.texts(), QStringList{QString::fromUtf8("Você tem certeza de que quer apagar tudo?")});
-    editor->Btn_Limpar->click();  // Sim
-    QCOMPARE(field->text(), QString());
+    for (auto type : {store::FormType::FACA, store::FormType::FAS, store::FormType::FCA}) {
+        std::unique_ptr<store::FichaEditor> form(factory.create(type, nullptr, funcoes));
+        auto *field = qobject_cast<QLineEdit *>(form->recordFields().first().widget);
+        field->setText(QStringLiteral("guardado"));
+        recorder.answer(platform::MsgAnswer::No);
+        static_cast<editors::EditorBase *>(form.get())->Btn_Limpar->click();
+        QCOMPARE(field->text(), QStringLiteral("guardado"));
+        static_cast<editors::EditorBase *>(form.get())->Btn_Limpar->click();  // Sim
+        QCOMPARE(field->text(), QString());
+    }
+    QCOMPARE(recorder.texts(), QStringList(6, QString::fromUtf8("Você tem certeza de que quer apagar tudo?")));
 }
 
 std::unique_ptr<store::FichaEditor> TestEditorBase::shown(int type)

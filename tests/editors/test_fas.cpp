@@ -237,7 +237,7 @@ void TestFas::registrationTypeRule()
     QCOMPARE(nr->Text(), QString());
     QVERIFY(nr->isEnabled());
     QCOMPARE(nr->EditMask(), kCnpj);
-    QCOMPARE(rec.texts(), QStringList());
+    QCOMPARE(rec.texts(), QStringList{QString::fromUtf8("Você tem certeza de que quer apagar tudo?")});
 }
 
 // The checks and rewrites that run when the focus leaves a number, a Junta Comercial

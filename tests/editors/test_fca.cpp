@@ -274,6 +274,7 @@ void TestFca::limparClearsEverything()
     e->show();
     QVERIFY(QTest::qWaitForWindowActive(e));
     fillSample(e);
+    MessageRecorder rec;  // answers Limpar's question Sim
     e->Btn_Limpar->click();
     for (const auto &f : e->recordFields()) {
         if (f.kind == widgets::FieldKind::Combo)

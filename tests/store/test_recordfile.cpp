@@ -106,12 +106,13 @@ private Q_SLOTS:
     void valueNeverSplitsItsLine();
     void clearEmptiesEveryField();
 
-    void newFormSimWritesCatalogueThenRecord();
+    void newFormSimWritesRecordAndLine();
     void newFormNaoWritesNothing();
     void newFormCancelarKeepsEditorOpen();
     void simDisabledForBlankDescription();
     void existingFormSavedWithoutPrompt();
     void failingWriteKeepsEditorOpen();
+    void savedElsewhereMeanwhileAsks();
 
 private:
     QString dir() const { return m_dir->path(); }
@@ -367,7 +368,7 @@ void TestRecordFile::clearEmptiesEveryField()
     delete e;
 }
 
-void TestRecordFile::newFormSimWritesCatalogueThenRecord()
+void TestRecordFile::newFormSimWritesRecordAndLine()
 {
     QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 1, true);
     e->show();
@@ -436,10 +437,9 @@ void TestRecordFile::existingFormSavedWithoutPrompt()
 
 void TestRecordFile::failingWriteKeepsEditorOpen()
 {
-    // A folder where the record file should be: the write cannot succeed.
+    // A folder where the catalogue should be: the line cannot be appended.
     const QString lista = QDir(dir()).filePath("Lista_Fca.fca");
-    testsupport::writeBytes(lista, "01 a\r\n");
-    QVERIFY(QDir(dir()).mkdir("Fca_2.fca"));
+    QVERIFY(QDir(dir()).mkdir("Lista_Fca.fca"));
     QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 2, true);
     MessageRecorder rec;
     e->show();
@@ -451,12 +451,31 @@ void TestRecordFile::failingWriteKeepsEditorOpen()
     QVERIFY(e->isVisible());
     QCOMPARE(rec.messages.size(), 1);
     QCOMPARE(rec.last().icon, platform::MsgIcon::Error);
-    QVERIFY(rec.last().text.startsWith(QString::fromUtf8("Não foi possível gravar")));
+    QVERIFY2(rec.last().text.contains("Lista_Fca.fca"), qPrintable(rec.last().text));
     QCOMPARE(e->nome->text(), QString::fromUtf8("José da Conceição  "));
-    // The catalogue line was written first, as a complete line.
-    QCOMPARE(testsupport::readBytes(lista), QByteArray("01 a\r\n02 nova\r\n"));
-    QVERIFY(QFileInfo(QDir(dir()).filePath("Fca_2.fca")).isDir());
+    // The record written before the line is taken back: the code stays free.
+    QVERIFY(!QFileInfo::exists(QDir(dir()).filePath("Fca_2.fca")));
+    QVERIFY(QFileInfo(lista).isDir());
     delete e;
+}
+
+// Another instance saves the form while it is open here.
+void TestRecordFile::savedElsewhereMeanwhileAsks()
+{
+    const QString record = QDir(dir()).filePath("Fca_3.fca");
+    testsupport::writeBytes(record, "001 antes\r\n");
+    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 3, false);
+    MessageRecorder rec;
+    e->show();
+    fill(*e);
+    testsupport::writeBytes(record, "001 depois\r\n");
+    rec.answer(platform::MsgAnswer::Cancel);
+    e->close();
+    QVERIFY(e->isVisible() && testsupport::readBytes(record) == "001 depois\r\n");
+    e->close();  // Sim
+    QTRY_VERIFY(e.isNull());
+    QCOMPARE(rec.messages.size(), 2);
+    QVERIFY(testsupport::readBytes(record).startsWith("001 Jos"));
 }
 
 QTEST_MAIN(TestRecordFile)
