@@ -31,8 +31,10 @@ PageSwitch *PageSwitch::install(QTabWidget *pages)
 
 bool PageSwitch::eventFilter(QObject *watched, QEvent *event)
 {
-    QTabBar *bar = m_pages->tabBar();
-    if (event->type() == QEvent::MouseButtonPress && watched == bar) {
+    // Only the user's presses are looked at: other events also come while the page
+    // control is being destroyed, when it may no longer be asked for anything.
+    if (event->type() == QEvent::MouseButtonPress && watched == m_pages->tabBar()) {
+        QTabBar *bar = m_pages->tabBar();
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const int tab = bar->tabAt(mouse->position().toPoint());
         if (mouse->button() != Qt::LeftButton || tab < 0 || tab == bar->currentIndex())
