@@ -1,9 +1,12 @@
 // Helper of test_crashsafe: saves one form again and again, alternating between two
 // versions of its fields and of its catalogue, until it is killed. Before that it writes
-// every complete state the two files may be found in and says "ready". Starting Qt costs
+// every complete state the two files may be found in, times a few saves on this disk and
+// says "ready" with the microseconds one write takes, so that the test spreads its kills
+// over the saves however slow the disk is. Starting Qt costs
 // far more than a save, so the saving runs in a fork made on each "go" read from stdin:
-// "go STEP" starts it at that step; the helper answers with the fork's pid, which is then killed, and once it has reaped it,
-// with "dead SIGNAL".
+// "go STEP" starts it at that step; the helper answers with the fork's pid and the fork
+// with "saving" (in either order); once the test has killed it and the helper has reaped
+// it, the helper says "dead SIGNAL".
 #include "platform/TextFile.h"
 #include "store/Catalogue.h"
 #include "store/FichaEditor.h"
@@ -12,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 
 #include <cstdio>
@@ -71,6 +75,20 @@ QList<CatalogueEntry> entries(int version)
     return list;
 }
 
+// Each step one write: the record, the rewritten catalogue, the appended line.
+void saveStep(LoopEditor &editor, unsigned long step, const QString &added)
+{
+    const int v = int(step / 3 % 2);
+    switch (step % 3) {
+    case 0:
+        editor.fill(v);
+        editor.GravaFicha();
+        break;
+    case 1: catalogue::rewrite(editor.ArqLista, entries(v)); break;
+    default: editor.IncluiNaLista(added); break;
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -101,7 +119,12 @@ int main(int argc, char **argv)
         editor.GravaFicha();
         catalogue::rewrite(editor.ArqLista, entries(0));
     }
-    std::fputs("ready\n", stdout);
+    QElapsedTimer clock;
+    clock.start();
+    constexpr int timedSteps = 6;
+    for (unsigned long step = 0; step < timedSteps; ++step)
+        saveStep(editor, step, added);
+    std::printf("ready %lld\n", clock.nsecsElapsed() / 1000 / timedSteps);
     std::fflush(stdout);
     char line[16];
     while (std::fgets(line, sizeof line, stdin) && std::strncmp(line, "go", 2) == 0) {
@@ -113,20 +136,13 @@ int main(int argc, char **argv)
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (::getppid() == 1)
                 ::_exit(1);
-            // Each step one write: the record, the rewritten catalogue, the appended line;
-            // the test picks the first step, so that a kill early in a saver's life still
+            // Said once the fork runs, so that the test's pause starts with the saves.
+            std::fputs("saving\n", stdout);
+            std::fflush(stdout);
+            // The test picks the first step, so that a kill early in a saver's life still
             // meets any of the writes.
-            for (unsigned long step = std::strtoul(line + 2, nullptr, 10);; ++step) {
-                const int v = int(step / 3 % 2);
-                switch (step % 3) {
-                case 0:
-                    editor.fill(v);
-                    editor.GravaFicha();
-                    break;
-                case 1: catalogue::rewrite(editor.ArqLista, entries(v)); break;
-                default: editor.IncluiNaLista(added); break;
-                }
-            }
+            for (unsigned long step = std::strtoul(line + 2, nullptr, 10);; ++step)
+                saveStep(editor, step, added);
         }
         std::printf("%d\n", int(pid));
         std::fflush(stdout);
