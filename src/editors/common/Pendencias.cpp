@@ -1,8 +1,8 @@
 #include "editors/common/Pendencias.h"
 
 #include "editors/common/EditorBase.h"
+#include "editors/common/ExitCheck.h"
 #include "printing/PaperFit.h"
-#include "validation/ExitCheck.h"
 
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -124,7 +124,7 @@ Pendencias checkWholeForm(const EditorBase &editor)
         const QWidget *widget = table.widget(row.control);
         if (!widget || !widget->isEnabled())
             continue;
-        if (const std::optional<QString> problem = validation::exitProblem(widget))
+        if (const std::optional<QString> problem = exitProblem(widget))
             list.append(pendenciaFor(editor, row, Pendencia::Kind::Exit, *problem));
     }
     for (const PrintProblem &problem : editor.printProblems()) {

@@ -1,6 +1,7 @@
 #include "editors/faca/UF_Faca.h"
 
 #include "editors/common/ButtonBar.h"
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
 #include "platform/HelpViewer.h"
@@ -8,7 +9,6 @@
 #include "platform/ProgramFolder.h"
 #include "printing/PrintRun.h"
 #include "printing/ReportFactory.h"
-#include "validation/FieldChecks.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
 
@@ -224,11 +224,13 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     setRecordFields(m_fields.tagged(recordOrder()));
 
     // Mae_InscricaoExit: either Inscrição Estadual rule passes.
-    validation::bindIeUmOuDoisDigitosCheck(Mae_Inscricao, m_funcoes, validation::msg::kIeInvalidaFaca);
+    bindCheck(Mae_Inscricao, [f = &m_funcoes](const QString &t) {
+        return validation::checkIeUmOuDoisDigitos(*f, t, validation::msg::kIeInvalidaFaca);
+    });
     // mae_DtFimContratoExit serves both contract dates; mae_DataDeclaracaoExit the declaration's.
     for (const char *date : {"mae_DtFimContrato", "MaskEdit2", "mae_DataDeclaracao"})
-        validation::bindDateCheck(m_fields.require<widgets::TMaskEdit>(QString::fromLatin1(date)),
-                                  validation::msg::kDataInvalidaFaca);
+        bindCheck(m_fields.require<widgets::TMaskEdit>(QString::fromLatin1(date)),
+                  [](const QString &t) { return validation::checkDate(t, validation::msg::kDataInvalidaFaca); });
 
     FormCreate();
     fixSizeWhenShown(QSize(559, 404));

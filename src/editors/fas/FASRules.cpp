@@ -1,7 +1,7 @@
 #include "editors/fas/FASRules.h"
 
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
-#include "validation/FieldChecks.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
 
@@ -38,7 +38,9 @@ void bindNumberPair(const NumberPair &pair, const validation::TFm_Funcoes &funco
 {
     QObject::connect(pair.type, &widgets::TIncCombo::OnChange, pair.number, [pair] { applyRegistrationType(pair); });
     widgets::TIncCombo *type = pair.type;
-    validation::bindPartnerNumberCheck(pair.number, funcoes, [type] { return type->ItemIndex(); });
+    bindCheck(pair.number, [f = &funcoes, type](const QString &t) {
+        return validation::checkPartnerNumber(*f, t, type->ItemIndex());
+    });
 }
 
 int registrationTypeOfNumber(const QString &stored)

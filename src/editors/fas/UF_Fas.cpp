@@ -1,11 +1,11 @@
 #include "editors/fas/UF_Fas.h"
 
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
 #include "editors/fas/FASRules.h"
 #include "platform/Messages.h"
 #include "printing/PrintRun.h"
-#include "validation/FieldChecks.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
 
@@ -157,11 +157,11 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
                              m_fields.require<widgets::TMaskEdit>(number), m_fields.title(number)},
                             m_funcoes);
         // Mae_DtJnt_Socio1Exit, Edi_Perce_1Exit and Edi_Perce_1KeyPress serve all three.
-        validation::bindDateCheck(m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k)),
-                                  validation::msg::kDataVencimentoInvalida);
+        bindCheck(m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k)),
+                  [](const QString &t) { return validation::checkDate(t, validation::msg::kDataVencimentoInvalida); });
         auto *perce = m_fields.require<QLineEdit>(QStringLiteral("Edi_Perce_%1").arg(k));
         installMoneyKeys(perce);
-        validation::bindPercentageCheck(perce, m_funcoes, validation::textOf(perce), validation::setterOf(perce));
+        bindCheck(perce, [f = &m_funcoes](const QString &t) { return validation::checkPercentage(*f, t); });
     }
     for (const QString &number : {QStringLiteral("Mae_NrReg_Emp"), QStringLiteral("Mae_NrReg_1"),
                                   QStringLiteral("Mae_NrReg_2"), QStringLiteral("Mae_NrReg_3")})

@@ -1,8 +1,8 @@
 #include "editors/fca/UF_Fca.h"
 
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldFormats.h"
 #include "printing/PrintRun.h"
-#include "validation/FieldChecks.h"
 #include "widgets/MaskEdit.h"
 
 #include <QGroupBox>
@@ -112,7 +112,8 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
 
     // Mae_NrReg_EmpExit, edm_NrReg_1Exit, edm_cpf_2Exit, edm_cpf_3Exit: one CPF rule.
     for (const char *cpf : {"Mae_NrReg_Emp", "edm_NrReg_1", "edm_cpf_2", "edm_cpf_3"})
-        validation::bindCpfCheck(m_fields.require<widgets::TMaskEdit>(cpf), m_funcoes);
+        bindCheck(m_fields.require<widgets::TMaskEdit>(cpf),
+                  [f = &m_funcoes](const QString &t) { return validation::checkCpf(*f, t); });
 
     FormCreate();
     fixSizeWhenShown(QSize(526, 460));

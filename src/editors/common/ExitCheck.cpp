@@ -1,9 +1,9 @@
-#include "validation/ExitCheck.h"
+#include "editors/common/ExitCheck.h"
 
 #include <QObject>
 #include <QWidget>
 
-namespace validation {
+namespace editors {
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace {
 class FieldJudge final : public QObject {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("validation_FieldJudge");
+    static inline const QString kName = QStringLiteral("editors_FieldJudge");
 
     FieldJudge(QWidget *field, Judge judge) : QObject(field), m_judge(std::move(judge))
     {
@@ -49,6 +49,6 @@ std::optional<QString> exitProblem(const QWidget *field)
     return judge ? judge->ask() : std::nullopt;
 }
 
-} // namespace validation
+} // namespace editors
 
 #include "ExitCheck.moc"

@@ -1,0 +1,62 @@
+#include "editors/common/CheckBinding.h"
+
+#include "editors/common/ExitCheck.h"
+
+#include "platform/FocusExit.h"
+#include "platform/Messages.h"
+#include "platform/RaisedError.h"
+
+namespace editors {
+
+using validation::Complaint;
+using validation::FieldVerdict;
+
+namespace {
+
+void act(QWidget *field, const TextSetter &setText, const FieldVerdict &verdict)
+{
+    if (verdict.rewritten)
+        setText(*verdict.rewritten);
+    switch (verdict.complaint) {
+    case Complaint::None:
+        return;
+    case Complaint::RaisedFocusBack:
+        platform::FocusExit::returnFocus(field);
+        throw platform::RaisedError(verdict.message);
+    case Complaint::Raised:
+        throw platform::RaisedError(verdict.message);
+    case Complaint::FichasBox:
+        platform::Messages::show(field->window(), platform::kCaptionFichas, verdict.message,
+                                 platform::MsgIcon::Error);
+        platform::FocusExit::returnFocus(field);
+        return;
+    }
+}
+
+// The text of the box the complaint would show.
+std::optional<QString> shownText(const FieldVerdict &verdict)
+{
+    switch (verdict.complaint) {
+    case Complaint::None:
+        return std::nullopt;
+    case Complaint::RaisedFocusBack:
+    case Complaint::Raised:
+        return platform::errorBoxText(verdict.message);
+    case Complaint::FichasBox:
+        return verdict.message;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setText, ValueCheck check)
+{
+    // The exit handler acts on the verdict and the judge only reports it, so the two can
+    // never tell different stories.
+    attachJudge(field, [text, check] { return shownText(check(text())); });
+    return platform::FocusExit::bind(field, [field, text = std::move(text), setText = std::move(setText),
+                                             check = std::move(check)] { act(field, setText, check(text())); });
+}
+
+} // namespace editors
