@@ -1,9 +1,11 @@
 // The validation functions, each against a rule it must keep whatever the text:
 // a check digit is unique, the digit filter keeps digits and commas only, padding keeps
-// the number, an e-mail check ignores the blanks around the address.
+// the number, an e-mail check ignores the blanks around the address, a field rewritten on
+// exit passes its next exit as it stands.
 #include "FuzzSupport.h"
 
 #include "platform/RaisedError.h"
+#include "validation/FieldChecks.h"
 #include "validation/TFm_Funcoes.h"
 
 #include <cmath>
@@ -98,6 +100,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(t.count(QLatin1Char('@')) == 1 && !t.startsWith(QLatin1Char('@')) && !t.endsWith(QLatin1Char('@')), text);
         for (QChar c : {QLatin1Char(' '), QLatin1Char(':'), QLatin1Char(';'), QLatin1Char('/'), QLatin1Char('\\')})
             FUZZ_CHECK(!t.contains(c), text);
+    }
+
+    // The checks that rewrite the field: the rewritten text gets the same verdict again and
+    // is not rewritten further.
+    const std::function<validation::FieldVerdict(const QString &)> rewriting[] = {
+        [](const QString &t) { return validation::checkDate(t, QString()); },
+        [](const QString &t) { return validation::checkMoney(f, t); },
+        [](const QString &t) { return validation::checkPercentage(f, t); },
+    };
+    for (const auto &check : rewriting) {
+        const validation::FieldVerdict verdict = check(text);
+        if (verdict.rewritten) {
+            const validation::FieldVerdict again = check(*verdict.rewritten);
+            FUZZ_CHECK(again.complaint == verdict.complaint && again.rewritten == verdict.rewritten, text);
+        }
     }
     return 0;
 }
