@@ -18,7 +18,8 @@ class FocusExit;
 //
 // On exit the field takes the verdict's rewritten text, then the complaint is told: the
 // standard error box through a raised error, with or without the focus back, or the
-// "Fichas" box with the focus back. A rejected field keeps its text.
+// "Fichas" box with the focus back. A rejected field keeps its text unless the verdict
+// rewrites it (an amount out of range is shown in its pattern).
 // The field is any widget: masked edits are read through Text()/SetText() (the text as
 // the mask gives it), plain line edits through text()/setText(); or pass the getter and
 // setter yourself.
