@@ -10,9 +10,9 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
 #include "platform/WindowPlacement.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 #include "store/FormType.h"
-#include "store/UF_Abrir.h"
+#include "app/UF_Abrir.h"
 #include "validation/TFm_Funcoes.h"
 
 #include <QButtonGroup>
@@ -147,7 +147,7 @@ void TFm_Principal::Btn_OkClick()
     int code = 1;
     bool nova = true;
     {
-        store::TFm_Abrir abrir(info->type, PastaDados, this);
+        app::TFm_Abrir abrir(info->type, PastaDados, this);
         if (abrir.QtdFichas > 0) {
             if (abrir.exec() != QDialog::Accepted)
                 return;
@@ -156,7 +156,7 @@ void TFm_Principal::Btn_OkClick()
         }
     }
 
-    store::FichaEditor *editor = m_factory->create(info->type, this, *m_funcoes);
+    editors::FichaEditor *editor = m_factory->create(info->type, this, *m_funcoes);
     if (!editor)
         return;
     handOver(*editor, info->type, code, nova, PastaDados);
