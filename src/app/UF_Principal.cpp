@@ -60,7 +60,7 @@ void TFm_Principal::buildWindow()
     RdGrp_TipoDoc = new QGroupBox(this);
     m_items = new QButtonGroup(this);
     auto *items = new QVBoxLayout(RdGrp_TipoDoc);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < store::formTypeCount(); ++i) {
         auto *radio = new QRadioButton(store::formTypeAt(i)->radioCaption, RdGrp_TipoDoc);
         m_items->addButton(radio, i);
         items->addWidget(radio);
@@ -128,7 +128,7 @@ void TFm_Principal::SetItemIndex(int index)
 void TFm_Principal::RdGrp_TipoDocClick()
 {
     const int i = ItemIndex();
-    Btn_Ok->setEnabled(i >= 0 && i <= 3);
+    Btn_Ok->setEnabled(store::formTypeAt(i) != nullptr);
 }
 
 void TFm_Principal::Btn_OkClick()

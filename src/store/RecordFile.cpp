@@ -21,16 +21,7 @@ QString RecordFormat::comboIndex(int index) const
     return index < 0 ? QLatin1Char('-') + digits : digits;
 }
 
-RecordFormat recordFormat(FormType type)
-{
-    switch (type) {
-    case FormType::FAC: return {5, 5};
-    case FormType::FACA: return {2, 0};
-    case FormType::FAS: return {2, 2};
-    case FormType::FCA: return {3, 3};
-    }
-    return {};
-}
+RecordFormat recordFormat(FormType type) { return formTypeInfo(type).record; }
 
 namespace {
 QString oneLine(QString value)
