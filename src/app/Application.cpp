@@ -2,7 +2,7 @@
 
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 #include <cstdio>
 
@@ -29,7 +29,7 @@ void Application::reportEscapedError(QObject *receiver, const QString &text)
 {
     // The editor the error escaped from, when it has a report of its own (the FAC's).
     auto *widget = qobject_cast<QWidget *>(receiver);
-    auto *editor = qobject_cast<store::FichaEditor *>(widget ? widget->window() : activeModalWidget());
+    auto *editor = qobject_cast<editors::FichaEditor *>(widget ? widget->window() : activeModalWidget());
     if (!editor || editor->escapedErrorText().isEmpty()) {
         platform::showErrorBox(activeWindow(), text);
         return;
@@ -39,7 +39,7 @@ void Application::reportEscapedError(QObject *receiver, const QString &text)
     // A form that could not even be shown is given up, so the main window is usable
     // again; an editor the user is working in stays, with what was typed.
     if (editor->loading())
-        QMetaObject::invokeMethod(editor, &store::FichaEditor::abandon, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(editor, &editors::FichaEditor::abandon, Qt::QueuedConnection);
 }
 
 int runGuarded(const char *command, const std::function<int()> &body, int failure)

@@ -1,10 +1,10 @@
 #include "app/HandOver.h"
 
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 namespace app {
 
-void handOver(store::FichaEditor &editor, store::FormType type, int code, bool nova, const QString &dataFolder)
+void handOver(editors::FichaEditor &editor, store::FormType type, int code, bool nova, const QString &dataFolder)
 {
     editor.ArqLista = store::catalogueFilePath(dataFolder, type);
     editor.ArqFicha = store::recordFilePath(dataFolder, type, code);

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace store {
+
+namespace editors {
 class FichaEditor;
 }
 
@@ -16,7 +17,7 @@ inline const QString kApplicationTitle = QStringLiteral("Morvetia 3.1");
 
 // Hands a form over to its editor: the catalogue and record-file paths in the data
 // folder, the form code and whether the form is new.
-void handOver(store::FichaEditor &editor, store::FormType type, int code, bool nova, const QString &dataFolder);
+void handOver(editors::FichaEditor &editor, store::FormType type, int code, bool nova, const QString &dataFolder);
 
 // Takes "--pasta PASTA" and "--pasta=PASTA" out of args, the last one winning, into
 // *pasta. Returns an empty string, or what is wrong ("--pasta" with nothing after it).

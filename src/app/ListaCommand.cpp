@@ -18,13 +18,13 @@ namespace app {
 namespace {
 
 const char *const kListaUsage =
-    "Uso: fichas lista FAC|FACA|FAS|FCA [--pasta PASTA]\n"
+    "Uso: fichas lista %1 [--pasta PASTA]\n"
     "  Saída: uma linha por ficha guardada, CODIGO<TAB>descrição, na ordem da lista;\n"
     "         o CODIGO é o que 'fichas pdf' e 'fichas verifica' pedem.\n";
 
 int usage(QTextStream &err, const QString &problem)
 {
-    err << "fichas lista: " << problem << '\n' << kListaUsage;
+    err << "fichas lista: " << problem << '\n' << QString::fromUtf8(kListaUsage).arg(store::formTypeChoice());
     err.flush();
     return 2;
 }

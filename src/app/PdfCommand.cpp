@@ -3,6 +3,8 @@
 
 #include "editors/common/EditorBase.h"
 
+#include "store/FormType.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -13,7 +15,7 @@ namespace app {
 
 namespace {
 
-const char *const kPdfUsage = "Uso: fichas pdf FAC|FACA|FAS|FCA CODIGO SAIDA.pdf [--pasta PASTA]\n";
+const char *const kPdfUsage = "Uso: fichas pdf %1 CODIGO SAIDA.pdf [--pasta PASTA]\n";
 
 // True when both paths name one existing file, through links too.
 bool sameFile(const QString &a, const QString &b)
@@ -36,7 +38,7 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
     FormArgs req;
     const QString problem = parseFormArgs(args, {QStringLiteral("SAIDA.pdf")}, &req);
     if (!problem.isEmpty()) {
-        err << "fichas pdf: " << problem << Qt::endl << kPdfUsage;
+        err << "fichas pdf: " << problem << Qt::endl << QString::fromUtf8(kPdfUsage).arg(store::formTypeChoice());
         return 2;
     }
     const QString output = req.rest.first();

@@ -8,7 +8,7 @@
 #include "platform/TextFile.h"
 #include "platform/Trash.h"
 #include "store/Catalogue.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 #include "store/Leftovers.h"
 #include "store/RecoveryCopy.h"
 
@@ -55,7 +55,7 @@ struct Offer {
 
     void open(store::FormType type, int code, bool nova, const QString &copyPath, const QStringList &lines) const
     {
-        store::FichaEditor *editor = factory.create(type, parent, funcoes);
+        editors::FichaEditor *editor = factory.create(type, parent, funcoes);
         if (!editor)
             return;
         handOver(*editor, type, code, nova, dataFolder);

@@ -11,11 +11,9 @@
 
 class QTextStream;
 
-namespace store {
-class FichaEditor;
-}
 namespace editors {
 class EditorBase;
+class FichaEditor;
 }
 
 namespace app {
@@ -62,7 +60,7 @@ public:
 
 private:
     validation::TFm_Funcoes m_funcoes;
-    std::unique_ptr<store::FichaEditor> m_owner;
+    std::unique_ptr<editors::FichaEditor> m_owner;
     editors::EditorBase *m_editor = nullptr;
     QString m_catalogue;
     QString m_record;

@@ -7,6 +7,7 @@
 #include "app/Version.h"
 #include "platform/Locale.h"
 #include "platform/ProgramFolder.h"
+#include "store/FormType.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -26,9 +27,9 @@ namespace {
 const char *const kUsage =
     "Uso: fichas [--pasta PASTA]\n"
     "       fichas valida cpf|cnpj|ie|ie2|email VALOR...\n"
-    "       fichas pdf FAC|FACA|FAS|FCA CODIGO SAIDA.pdf [--pasta PASTA]\n"
-    "       fichas verifica FAC|FACA|FAS|FCA CODIGO [--pasta PASTA]\n"
-    "       fichas lista FAC|FACA|FAS|FCA [--pasta PASTA]\n"
+    "       fichas pdf %1 CODIGO SAIDA.pdf [--pasta PASTA]\n"
+    "       fichas verifica %1 CODIGO [--pasta PASTA]\n"
+    "       fichas lista %1 [--pasta PASTA]\n"
     "\n"
     "  --pasta PASTA  pasta do programa (com Dados/, Forms.ini e help/);\n"
     "                 sem ela, a pasta do executável ou, se esta não for gravável\n"
@@ -37,6 +38,8 @@ const char *const kUsage =
     "  --version      mostra o nome e a versão do programa\n"
     "\n"
     "  O CODIGO de uma ficha guardada é o que 'fichas lista TIPO' mostra.\n";
+
+QByteArray usage() { return QString::fromUtf8(kUsage).arg(store::formTypeChoice()).toUtf8(); }
 
 QString executableDir(const char *argv0)
 {
@@ -103,7 +106,7 @@ int run(int argc, char **argv)
     if (!problem.isEmpty() || !args.isEmpty()) {
         const QString what = problem.isEmpty() ? QStringLiteral("opção desconhecida: %1").arg(args.first()) : problem;
         std::fprintf(stderr, "fichas: %s\n", what.toLocal8Bit().constData());
-        std::fputs(kUsage, stderr);
+        std::fputs(usage().constData(), stderr);
         return 2;
     }
 
@@ -111,7 +114,7 @@ int run(int argc, char **argv)
     if (help) {
         // Says where this very run would keep the forms, --pasta included.
         platform::ProgramFolder::setCurrent(programFolder);
-        std::fputs(kUsage, stdout);
+        std::fputs(usage().constData(), stdout);
         std::fprintf(stdout, "\nDados: %s\n", platform::ProgramFolder::dataFolder().toLocal8Bit().constData());
         return 0;
     }

@@ -10,9 +10,9 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
 #include "platform/WindowPlacement.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 #include "store/FormType.h"
-#include "store/UF_Abrir.h"
+#include "app/UF_Abrir.h"
 #include "validation/TFm_Funcoes.h"
 
 #include <QButtonGroup>
@@ -60,7 +60,7 @@ void TFm_Principal::buildWindow()
     RdGrp_TipoDoc = new QGroupBox(this);
     m_items = new QButtonGroup(this);
     auto *items = new QVBoxLayout(RdGrp_TipoDoc);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < store::formTypeCount(); ++i) {
         auto *radio = new QRadioButton(store::formTypeAt(i)->radioCaption, RdGrp_TipoDoc);
         m_items->addButton(radio, i);
         items->addWidget(radio);
@@ -128,7 +128,7 @@ void TFm_Principal::SetItemIndex(int index)
 void TFm_Principal::RdGrp_TipoDocClick()
 {
     const int i = ItemIndex();
-    Btn_Ok->setEnabled(i >= 0 && i <= 3);
+    Btn_Ok->setEnabled(store::formTypeAt(i) != nullptr);
 }
 
 void TFm_Principal::Btn_OkClick()
@@ -147,7 +147,7 @@ void TFm_Principal::Btn_OkClick()
     int code = 1;
     bool nova = true;
     {
-        store::TFm_Abrir abrir(info->type, PastaDados, this);
+        app::TFm_Abrir abrir(info->type, PastaDados, this);
         if (abrir.QtdFichas > 0) {
             if (abrir.exec() != QDialog::Accepted)
                 return;
@@ -156,7 +156,7 @@ void TFm_Principal::Btn_OkClick()
         }
     }
 
-    store::FichaEditor *editor = m_factory->create(info->type, this, *m_funcoes);
+    editors::FichaEditor *editor = m_factory->create(info->type, this, *m_funcoes);
     if (!editor)
         return;
     handOver(*editor, info->type, code, nova, PastaDados);

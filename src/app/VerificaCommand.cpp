@@ -5,13 +5,15 @@
 #include "editors/common/Pendencias.h"
 #include "platform/RaisedError.h"
 
+#include "store/FormType.h"
+
 #include <QTextStream>
 
 namespace app {
 
 namespace {
 
-const char *const kVerificaUsage = "Uso: fichas verifica FAC|FACA|FAS|FCA CODIGO [--pasta PASTA]\n";
+const char *const kVerificaUsage = "Uso: fichas verifica %1 CODIGO [--pasta PASTA]\n";
 
 // One column of a line: a tab or a line break inside it would break the line apart.
 QString column(QString text)
@@ -35,7 +37,7 @@ int runVerifica(const QStringList &args, QTextStream &out, QTextStream &err)
     FormArgs req;
     const QString problem = parseFormArgs(args, {}, &req);
     if (!problem.isEmpty()) {
-        err << "fichas verifica: " << problem << Qt::endl << kVerificaUsage;
+        err << "fichas verifica: " << problem << Qt::endl << QString::fromUtf8(kVerificaUsage).arg(store::formTypeChoice());
         return 2;
     }
 

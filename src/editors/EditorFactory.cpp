@@ -4,7 +4,7 @@
 #include "editors/faca/UF_Faca.h"
 #include "editors/fas/UF_Fas.h"
 #include "editors/fca/UF_Fca.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 namespace editors {
 
@@ -12,7 +12,7 @@ void EditorFactory::add(store::FormType type, Creator creator) { m_creators[type
 
 bool EditorFactory::has(store::FormType type) const { return m_creators.count(type) > 0; }
 
-store::FichaEditor *EditorFactory::create(store::FormType type, QWidget *parent,
+editors::FichaEditor *EditorFactory::create(store::FormType type, QWidget *parent,
                                           const validation::TFm_Funcoes &funcoes) const
 {
     const auto it = m_creators.find(type);

@@ -13,26 +13,36 @@ const std::array<FormTypeInfo, 4> &table()
         {FormType::FAC, QStringLiteral("Ficha de Atualização Cadastral - FAC"), QStringLiteral("FAC"),
          QStringLiteral("Abrir - FAC"), QStringLiteral("Lista_Fac.fac"), QStringLiteral("Fac_"),
          QStringLiteral(".fac"), QStringLiteral("FAC - Ficha de Atualização Cadastral"),
-         QStringLiteral("SALVAR - FAC")},
+         QStringLiteral("SALVAR - FAC"), {5, 5}},
         {FormType::FACA, QStringLiteral("Ficha de Atualização Cadastral da Agropecuária - FACA"),
          QStringLiteral("FACA"), QStringLiteral("Abrir - FACA"), QStringLiteral("Lista_Faca.fca"),
          QStringLiteral("Faca_"), QStringLiteral(".fca"),
          QStringLiteral("FACA - Ficha de Atualização Cadastral da Agropecuária"),
-         QStringLiteral("Salvar - FACA")},
+         QStringLiteral("Salvar - FACA"), {2, 0}},
         {FormType::FAS, QStringLiteral("Ficha Auxiliar de Sócios - FAS"), QStringLiteral("FAS"),
          QStringLiteral("Abrir - FAS"), QStringLiteral("Lista_Fas.fas"), QStringLiteral("Fas_"),
          QStringLiteral(".fas"), QStringLiteral("FAS - Ficha Auxiliar de Sócios"),
-         QStringLiteral("Salvar - FAS")},
+         QStringLiteral("Salvar - FAS"), {2, 2}},
         {FormType::FCA, QStringLiteral("Ficha Complementar da Agropecuária - FCA"), QStringLiteral("FCA"),
          QStringLiteral("Abrir - FCA"), QStringLiteral("Lista_Fca.fca"), QStringLiteral("Fca_"),
          QStringLiteral(".fca"), QStringLiteral("FCA - Ficha Complementar da Agropecuária"),
-         QStringLiteral("Salvar - FCA")},
+         QStringLiteral("Salvar - FCA"), {3, 3}},
     }};
     return types;
 }
 } // namespace
 
 const FormTypeInfo &formTypeInfo(FormType type) { return table()[static_cast<size_t>(type)]; }
+
+int formTypeCount() { return int(table().size()); }
+
+QString formTypeChoice()
+{
+    QStringList names;
+    for (const auto &t : table())
+        names.append(t.shortName);
+    return names.join(QLatin1Char('|'));
+}
 
 const FormTypeInfo *formTypeAt(int index)
 {

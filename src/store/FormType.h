@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/RecordFormat.h"
+
 #include <QString>
 
 namespace store {
@@ -7,7 +9,7 @@ namespace store {
 // The four form types, by their index in the main window's list.
 enum class FormType { FAC = 0, FACA = 1, FAS = 2, FCA = 3 };
 
-// Everything that a form type selects: files, captions and the record format.
+// Everything that a form type is below its editor: captions, files and the record format.
 struct FormTypeInfo {
     FormType type;
     QString radioCaption;
@@ -18,11 +20,15 @@ struct FormTypeInfo {
     QString extension;       // with the dot
     QString editorCaption;
     QString saveCaption;
+    RecordFormat record;
 };
 
 const FormTypeInfo &formTypeInfo(FormType type);
-// The type for an index 0..3, or nullptr.
+// How many form types there are, and the type for an index 0..formTypeCount() - 1, or nullptr.
+int formTypeCount();
 const FormTypeInfo *formTypeAt(int index);
+// The short names as the commands take them: "FAC|FACA|FAS|FCA".
+QString formTypeChoice();
 // The type for a short name in any case ("fca", "FCA"), or nullptr.
 const FormTypeInfo *formTypeNamed(const QString &shortName);
 

@@ -3,15 +3,12 @@
 #include "platform/Escape.h"
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
-#include "widgets/FieldValue.h"
 
 #include <QRegularExpression>
 
 #include <cstdlib>
 
 namespace store {
-
-using widgets::FieldKind;
 
 QString RecordFormat::tag(int tag) const
 {
@@ -24,23 +21,7 @@ QString RecordFormat::comboIndex(int index) const
     return index < 0 ? QLatin1Char('-') + digits : digits;
 }
 
-RecordFormat recordFormat(FormType type)
-{
-    switch (type) {
-    case FormType::FAC: return {5, 5};
-    case FormType::FACA: return {2, 0};
-    case FormType::FAS: return {2, 2};
-    case FormType::FCA: return {3, 3};
-    }
-    return {};
-}
-
-RecordFile::RecordFile(RecordFormat format, widgets::TaggedFields fields)
-    : m_format(format), m_fields(std::move(fields))
-{
-}
-
-bool RecordFile::storable(FieldKind kind) { return kind != FieldKind::Other; }
+RecordFormat recordFormat(FormType type) { return formTypeInfo(type).record; }
 
 namespace {
 QString oneLine(QString value)
@@ -62,59 +43,63 @@ bool parseWhole(const QString &text, int *value)
 }
 } // namespace
 
-QStringList RecordFile::lines() const
+QStringList RecordFile::lines(const FormModel &form) const
 {
     QStringList out;
-    for (const auto &f : m_fields) {
-        if (f.tag <= 0 || !storable(f.kind))
+    for (qsizetype i = 0; i < form.size(); ++i) {
+        const RecordField &f = form.fields().at(i);
+        if (f.tag <= 0)
             continue;
-        const QString value = f.kind == FieldKind::Combo ? m_format.comboIndex(widgets::comboIndex(f))
-                                                         : oneLine(widgets::fieldText(f));
+        const QString value = f.kind == ValueKind::Index ? m_format.comboIndex(form.index(i)) : oneLine(form.text(i));
         out.append(m_format.tag(f.tag) + QLatin1Char(' ') + value);
     }
     return out;
 }
 
-void RecordFile::save(const QString &path) const { platform::textfile::writeLines(path, lines()); }
-
-void RecordFile::apply(const QStringList &lines, const LineHook &before, const LineHook &after) const
+void RecordFile::save(const QString &path, const FormModel &form) const
 {
-    for (const QString &line : lines) {
-        if (line.trimmed().isEmpty())
+    platform::textfile::writeLines(path, lines(form));
+}
+
+std::optional<RecordLine> RecordFile::parse(const QString &line) const
+{
+    if (line.trimmed().isEmpty())
+        return std::nullopt;
+    int tag = 0;
+    if (!parseWhole(line.left(m_format.tagWidth), &tag))
+        throw platform::RaisedError(QStringLiteral("Linha de ficha inválida: \"%1\"").arg(platform::quoteLine(line)));
+    return RecordLine{tag, line.mid(m_format.valueColumn() - 1)};
+}
+
+std::optional<int> RecordFile::indexFrom(const QString &value, int items)
+{
+    int index = 0;
+    if (!parseWhole(value, &index) || index >= items)
+        return std::nullopt;
+    return index < 0 ? -1 : index;
+}
+
+void RecordFile::apply(const QStringList &lines, FormModel &form) const
+{
+    for (const QString &text : lines) {
+        const std::optional<RecordLine> line = parse(text);
+        if (!line || line->tag <= 0)
             continue;
-        int tag = 0;
-        if (!parseWhole(line.left(m_format.tagWidth), &tag))
-            throw platform::RaisedError(QStringLiteral("Linha de ficha inválida: \"%1\"").arg(platform::quoteLine(line)));
-        const QString value = line.mid(m_format.valueColumn() - 1);
-        if (before)
-            before(tag, value);
-        for (const auto &f : m_fields) {
-            if (f.tag != tag || tag <= 0 || !storable(f.kind))
+        for (qsizetype i = 0; i < form.size(); ++i) {
+            const RecordField &f = form.fields().at(i);
+            if (f.tag != line->tag)
                 continue;
-            if (f.kind == FieldKind::Combo) {
-                int index = 0;
-                // A value that is no index leaves the combo as it is, like one beyond its items.
-                if (parseWhole(value, &index) && index < widgets::comboCount(f))
-                    widgets::setComboIndex(f, index < 0 ? -1 : index);
-            } else {
-                widgets::setFieldText(f, value);
-            }
+            if (f.kind == ValueKind::Text)
+                form.setText(i, line->value);
+            else if (const std::optional<int> index = indexFrom(line->value, f.items))
+                form.setIndex(i, *index);
         }
-        if (after)
-            after(tag, value);
     }
 }
 
-void RecordFile::load(const QString &path, const LineHook &before, const LineHook &after) const
+void RecordFile::load(const QString &path, FormModel &form) const
 {
-    apply(platform::textfile::readLines(path), before, after);
-}
-
-void RecordFile::clear() const
-{
-    for (const auto &f : m_fields)
-        if (storable(f.kind))
-            widgets::clearField(f);
+    apply(platform::textfile::readLines(path), form);
 }
 
 } // namespace store

@@ -1,62 +1,56 @@
 #pragma once
 
+#include "store/FormModel.h"
 #include "store/FormType.h"
-#include "widgets/TaggedField.h"
+#include "store/RecordFormat.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <optional>
 
 namespace store {
 
-// How a form type writes its record lines: the tag zero-padded to tagWidth, a blank,
-// the value from column tagWidth + 2; a combo's index zero-padded to comboDigits
-// (0: plain decimal), the minus sign in front ("-001").
-struct RecordFormat {
-    int tagWidth = 3;
-    int comboDigits = 3;
-
-    int valueColumn() const { return tagWidth + 2; }
-    QString tag(int tag) const;
-    QString comboIndex(int index) const;
-};
-
+// The record format of the form type: that of its description.
 RecordFormat recordFormat(FormType type);
 
-// The one record engine of the editors: writes, reads and clears the tagged fields an
-// editor hands it, in the editor's component order.
+// One line of a record file: the tag and the value as written after it.
+struct RecordLine {
+    int tag = 0;
+    QString value;
+};
+
+// The one record engine: writes a form's record lines and reads them back, in the
+// form type's format.
 class RecordFile {
 public:
-    // Runs for one record line before or after its value reaches the fields.
-    using LineHook = std::function<void(int tag, const QString &value)>;
+    explicit RecordFile(RecordFormat format) : m_format(format) {}
 
-    RecordFile(RecordFormat format, widgets::TaggedFields fields);
+    const RecordFormat &format() const { return m_format; }
 
-    // The record's lines (GravaFicha). A value never splits its line: line breaks
-    // become blanks.
-    QStringList lines() const;
+    // The record's lines (GravaFicha), one per record field in record order. A value
+    // never splits its line: line breaks become blanks.
+    QStringList lines(const FormModel &form) const;
     // Writes the record, replacing the file only once it is completely written.
     // Raises platform::RaisedError when it cannot be written.
-    void save(const QString &path) const;
+    void save(const QString &path, const FormModel &form) const;
 
-    // Applies record lines in file order (CarregaFicha). Unknown tags are skipped, a
-    // combo index at or beyond the item count leaves that combo as it is. Raises
-    // platform::RaisedError when a line's tag is not a whole number.
-    void apply(const QStringList &lines, const LineHook &before = {}, const LineHook &after = {}) const;
+    // One line as read: nothing for a blank line; raises platform::RaisedError when its
+    // tag is not a whole number.
+    std::optional<RecordLine> parse(const QString &line) const;
+    // Applies record lines to the form in file order (CarregaFicha): unknown tags are
+    // skipped; a list keeps its choice for a value that is no index or one at or beyond
+    // its items. Raises as parse() does, the lines before kept.
+    void apply(const QStringList &lines, FormModel &form) const;
     // Reads and applies a record file; raises on a read error or a bad line.
-    void load(const QString &path, const LineHook &before = {}, const LineHook &after = {}) const;
+    void load(const QString &path, FormModel &form) const;
 
-    // Empties every field (LimpaCampos).
-    void clear() const;
-
-    const widgets::TaggedFields &fields() const { return m_fields; }
+    // The index a list takes from a record value, or nothing when the value leaves it
+    // as it is; below 0 means no choice.
+    static std::optional<int> indexFrom(const QString &value, int items);
 
 private:
-    static bool storable(widgets::FieldKind kind);
-
     RecordFormat m_format;
-    widgets::TaggedFields m_fields;
 };
 
 } // namespace store

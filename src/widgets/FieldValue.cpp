@@ -4,7 +4,6 @@
 #include "widgets/MaskEdit.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QVariant>
 
@@ -58,7 +57,6 @@ QString fieldText(const TaggedField &f)
     case FieldKind::Text: return static_cast<QLineEdit *>(f.widget)->text();
     case FieldKind::Masked: return static_cast<TMaskEdit *>(f.widget)->Text();
     case FieldKind::RichText: return static_cast<QTextEdit *>(f.widget)->toPlainText();
-    case FieldKind::Memo: return static_cast<QPlainTextEdit *>(f.widget)->toPlainText();
     case FieldKind::Combo: return static_cast<TIncCombo *>(f.widget)->Text();
     case FieldKind::Other: break;
     }
@@ -71,7 +69,6 @@ void setFieldText(const TaggedField &f, const QString &text)
     case FieldKind::Text: setTextKeepingLength(static_cast<QLineEdit *>(f.widget), text); break;
     case FieldKind::Masked: static_cast<TMaskEdit *>(f.widget)->SetText(text); break;
     case FieldKind::RichText: static_cast<QTextEdit *>(f.widget)->setPlainText(text); break;
-    case FieldKind::Memo: static_cast<QPlainTextEdit *>(f.widget)->setPlainText(text); break;
     case FieldKind::Combo: static_cast<TIncCombo *>(f.widget)->SetText(text); break;
     case FieldKind::Other: break;
     }
@@ -111,7 +108,6 @@ void clearField(const TaggedField &f)
     case FieldKind::Text: static_cast<QLineEdit *>(f.widget)->clear(); break;
     case FieldKind::Masked: static_cast<TMaskEdit *>(f.widget)->Clear(); break;
     case FieldKind::RichText: static_cast<QTextEdit *>(f.widget)->clear(); break;
-    case FieldKind::Memo: static_cast<QPlainTextEdit *>(f.widget)->clear(); break;
     case FieldKind::Combo: {
         auto *combo = static_cast<TIncCombo *>(f.widget);
         combo->Clear();

@@ -11,10 +11,10 @@ namespace widgets {
 // Reading and writing an editor control by its kind, for the record engine and the
 // print tag fill.
 
-// The text of a text, masked (as its mask gives it), rich-text or memo field, and the
+// The text of a text, masked (as its mask gives it), or multi-line field, and the
 // shown text of a lookup combo; empty for any other kind.
 QString fieldText(const TaggedField &field);
-// Sets the text of a text, masked (through its mask), rich-text or memo field. A text
+// Sets the text of a text, masked (through its mask), or multi-line field. A text
 // field keeps a value longer than its maximum length whole (the user still cannot make
 // it longer).
 void setFieldText(const TaggedField &field, const QString &text);

@@ -7,10 +7,10 @@ class QWidget;
 namespace widgets {
 
 // What an editor control is, for the record file and the print tag fill:
-// Text = QLineEdit, Masked = widgets::TMaskEdit, RichText = QTextEdit (FAC),
-// Memo = QPlainTextEdit, Combo = widgets::TIncCombo, Other = any other tagged
-// component (label, panel...), which never reaches a record file or a layout.
-enum class FieldKind { Text, Masked, RichText, Memo, Combo, Other };
+// Text = QLineEdit, Masked = widgets::TMaskEdit, RichText = QTextEdit (multi-line),
+// Combo = widgets::TIncCombo, Other = any other tagged component (label, panel...),
+// which never reaches a record file or a layout.
+enum class FieldKind { Text, Masked, RichText, Combo, Other };
 
 // One tagged control of an editor. An editor lists its tagged controls in its
 // component order; the record engine and the tag fill both walk that one list.

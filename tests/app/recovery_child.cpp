@@ -7,8 +7,8 @@
 #include "editors/fca/UF_Fca.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
-#include "store/FichaEditor.h"
-#include "store/RecoveryWriter.h"
+#include "editors/common/FichaEditor.h"
+#include "editors/common/RecoveryWriter.h"
 #include "validation/TFm_Funcoes.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ int main(int argc, char **argv)
     validation::TFm_Funcoes funcoes;
     editors::EditorFactory factory;
     editors::registerEditors(factory);
-    store::FichaEditor *editor = factory.create(store::FormType::FCA, nullptr, funcoes);
+    editors::FichaEditor *editor = factory.create(store::FormType::FCA, nullptr, funcoes);
     app::handOver(*editor, store::FormType::FCA, std::atoi(argv[2]), argv[3][0] == '1',
                   platform::ProgramFolder::dataFolder());
     editor->show();
@@ -44,10 +44,10 @@ int main(int argc, char **argv)
     static_cast<editors::TFm_Fca *>(editor)->PC_Produtor->setCurrentIndex(2);
     type("ed_municipio_3", "Sao Jose");
     // Written only once the typing has paused for the delay.
-    QTest::qWait(store::RecoveryWriter::delayMs() * 3);
+    QTest::qWait(editors::RecoveryWriter::delayMs() * 3);
     if (!QFile::exists(editor->recoveryWriter()->path()))
         return 1;
-    platform::textfile::writeLines(QDir(folder).filePath("expected"), editor->record().lines());
+    platform::textfile::writeLines(QDir(folder).filePath("expected"), editor->recordLines());
     std::puts("pronto");
     std::fflush(stdout);
     return app.exec();

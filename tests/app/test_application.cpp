@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "platform/RaisedError.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -25,9 +25,9 @@ private Q_SLOTS:
 
 namespace {
 // An editor whose saved form cannot be read for a reason nobody expects.
-class BrokenEditor : public store::FichaEditor {
+class BrokenEditor : public editors::FichaEditor {
 public:
-    BrokenEditor(QString own) : store::FichaEditor(store::FormType::FAC), m_own(std::move(own))
+    BrokenEditor(QString own) : editors::FichaEditor(store::FormType::FAC), m_own(std::move(own))
     {
         setAttribute(Qt::WA_DeleteOnClose, false);
     }

@@ -6,7 +6,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFolder.h"
 #include "printing/UF_Margens.h"
-#include "store/UF_Abrir.h"
+#include "app/UF_Abrir.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -34,7 +34,7 @@ QWidget *TestHelp::make(const QString &window)
     if (window == "main")
         return new app::TFm_Principal;
     if (window == "open")
-        return new store::TFm_Abrir(FormType::FAS, m_dir.filePath("Dados"));
+        return new app::TFm_Abrir(FormType::FAS, m_dir.filePath("Dados"));
     if (window == "margins")
         return new printing::TFm_Margens;
     if (!m_factory.has(FormType::FAC))

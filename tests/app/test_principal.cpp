@@ -3,8 +3,8 @@
 #include "app/UF_Principal.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "store/FichaEditor.h"
-#include "store/UF_Abrir.h"
+#include "editors/common/FichaEditor.h"
+#include "app/UF_Abrir.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,15 +30,15 @@ struct HandOver {
 };
 
 // An editor that notes what it was handed and closes at once.
-class ProbeEditor : public store::FichaEditor {
+class ProbeEditor : public editors::FichaEditor {
 public:
     ProbeEditor(FormType t, QWidget *parent, std::optional<HandOver> *seen)
-        : store::FichaEditor(t, parent), m_seen(seen) {}
+        : editors::FichaEditor(t, parent), m_seen(seen) {}
 
 protected:
     void showEvent(QShowEvent *e) override
     {
-        store::FichaEditor::showEvent(e);
+        editors::FichaEditor::showEvent(e);
         *m_seen = HandOver{ArqLista, ArqFicha, FichaNova, CodFicha};
         QTimer::singleShot(0, this, &QDialog::reject);
     }
@@ -49,10 +49,10 @@ private:
 };
 
 // Answers the open dialog once it is shown modally.
-void whenOpenDialogShows(std::function<void(store::TFm_Abrir *)> act, bool *shown)
+void whenOpenDialogShows(std::function<void(app::TFm_Abrir *)> act, bool *shown)
 {
     QTimer::singleShot(0, [act, shown] {
-        auto *dlg = qobject_cast<store::TFm_Abrir *>(QApplication::activeModalWidget());
+        auto *dlg = qobject_cast<app::TFm_Abrir *>(QApplication::activeModalWidget());
         *shown = dlg != nullptr;
         if (dlg)
             act(dlg);
@@ -163,7 +163,7 @@ void TestPrincipal::noCatalogueGoesStraightToNewForm()
     w.show();
     w.SetItemIndex(3);
     bool dialogShown = false;
-    whenOpenDialogShows([](store::TFm_Abrir *d) { d->reject(); }, &dialogShown);
+    whenOpenDialogShows([](app::TFm_Abrir *d) { d->reject(); }, &dialogShown);
     w.Btn_Ok->click();
     QVERIFY(m_seen);
     QVERIFY(m_seen->fichaNova);
@@ -183,7 +183,7 @@ void TestPrincipal::cancelledOpenDialogOpensNoEditor()
     w.show();
     w.SetItemIndex(3);
     bool dialogShown = false;
-    whenOpenDialogShows([](store::TFm_Abrir *d) { d->Btn_Cancelar->click(); }, &dialogShown);
+    whenOpenDialogShows([](app::TFm_Abrir *d) { d->Btn_Cancelar->click(); }, &dialogShown);
     w.Btn_Ok->click();
     QVERIFY(dialogShown);
     QVERIFY(!m_seen);
@@ -211,7 +211,7 @@ void TestPrincipal::openDialogChoiceReachesEditor()
     w.SetItemIndex(3);
     bool dialogShown = false;
     whenOpenDialogShows(
-        [novo](store::TFm_Abrir *d) {
+        [novo](app::TFm_Abrir *d) {
             if (novo) {
                 d->Btn_Novo->click();
             } else {

@@ -3,9 +3,9 @@
 #include "app/UF_Principal.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
-#include "store/FichaEditor.h"
-#include "store/RecoveryWriter.h"
-#include "store/UF_Salvar.h"
+#include "editors/common/FichaEditor.h"
+#include "editors/common/RecoveryWriter.h"
+#include "editors/common/UF_Salvar.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,16 +100,16 @@ void TestRecovery::killedEditorIsOffered()
     app::TFm_Principal principal;
     bool reopened = false;
     if (answer == MsgAnswer::Yes)
-        whenShown<store::FichaEditor>([&](store::FichaEditor *e) {
+        whenShown<editors::FichaEditor>([&](editors::FichaEditor *e) {
             reopened = true;
             QCOMPARE(e->FichaNova, nova);
             QCOMPARE(e->CodFicha, nova ? 4 : 3);  // a new form takes the next free code again
             QCOMPARE(e->findChild<QLineEdit *>("ed_municipio_3")->text(), QString("Sao Jose"));
-            QCOMPARE(e->record().lines(), typed);
+            QCOMPARE(e->recordLines(), typed);
             // Now this process's copy, until the editor ends normally.
             QCOMPARE(filesIn(copies()), QStringList(QFileInfo(e->recoveryWriter()->path()).fileName()));
             if (nova)
-                whenShown<store::TFm_Salvar>([](store::TFm_Salvar *p) { p->Btn_Nao->click(); });
+                whenShown<editors::TFm_Salvar>([](editors::TFm_Salvar *p) { p->Btn_Nao->click(); });
             e->close();
         });
     principal.offerRecovery();
@@ -136,7 +136,7 @@ void TestRecovery::leftoversCleanedAndOrphansOffered()
     rec.answer(MsgAnswer::Yes);  // Fas_5.fas: FAS comes before FCA
     rec.answer(MsgAnswer::No);   // Fca_2.fca
     app::TFm_Principal principal;
-    whenShown<store::FichaEditor>([](store::FichaEditor *e) {
+    whenShown<editors::FichaEditor>([](editors::FichaEditor *e) {
         QVERIFY(!e->FichaNova);
         e->close();
     });

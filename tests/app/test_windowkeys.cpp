@@ -6,10 +6,10 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
 #include "printing/UF_Margens.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 #include "store/FormType.h"
-#include "store/UF_Abrir.h"
-#include "store/UF_Salvar.h"
+#include "app/UF_Abrir.h"
+#include "editors/common/UF_Salvar.h"
 #include "validation/TFm_Funcoes.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ private Q_SLOTS:
 
 private:
     // The FCA editor of form 1, shown and active; the record and catalogue go to Dados.
-    store::FichaEditor *showEditor(bool nova, QWidget *parent = nullptr);
+    editors::FichaEditor *showEditor(bool nova, QWidget *parent = nullptr);
     QString dados() const { return m_dir->filePath("Dados"); }
     QString catalogue() const { return store::catalogueFilePath(dados(), FormType::FCA); }
     QString record(int code) const { return store::recordFilePath(dados(), FormType::FCA, code); }
@@ -97,9 +97,9 @@ void TestWindowKeys::init()
         editors::registerEditors(m_factory);
 }
 
-store::FichaEditor *TestWindowKeys::showEditor(bool nova, QWidget *parent)
+editors::FichaEditor *TestWindowKeys::showEditor(bool nova, QWidget *parent)
 {
-    store::FichaEditor *e = m_factory.create(FormType::FCA, parent, m_funcoes);
+    editors::FichaEditor *e = m_factory.create(FormType::FCA, parent, m_funcoes);
     e->FichaNova = nova;
     e->CodFicha = 1;
     e->ArqLista = catalogue();
@@ -137,11 +137,11 @@ void TestWindowKeys::savePrompt()
     QFETCH(bool, editorOpen);
     QFETCH(bool, promptOpen);
 
-    QPointer<store::FichaEditor> editor = showEditor(true);
+    QPointer<editors::FichaEditor> editor = showEditor(true);
     bool prompted = false;
     bool stayed = false;
     QTimer::singleShot(0, [&] {
-        auto *p = qobject_cast<store::TFm_Salvar *>(QApplication::activeModalWidget());
+        auto *p = qobject_cast<editors::TFm_Salvar *>(QApplication::activeModalWidget());
         prompted = p != nullptr;
         if (!p)
             return;
@@ -194,7 +194,7 @@ void TestWindowKeys::openDialog()
     testsupport::writeBytes(catalogue(), lines);
     testsupport::writeBytes(record(1), "001 a\r\n");
     MessageRecorder recorder;
-    store::TFm_Abrir dialog(FormType::FCA, dados());
+    app::TFm_Abrir dialog(FormType::FCA, dados());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     dialog.Lista_txt->setCurrentRow(0);
@@ -277,7 +277,7 @@ void TestWindowKeys::mainWindow()
     // An editor factory that only notes the hand-over.
     bool created = false;
     editors::EditorFactory factory;
-    factory.add(FormType::FCA, [&created](QWidget *, const validation::TFm_Funcoes &) -> store::FichaEditor * {
+    factory.add(FormType::FCA, [&created](QWidget *, const validation::TFm_Funcoes &) -> editors::FichaEditor * {
         created = true;
         return nullptr;
     });
@@ -339,7 +339,7 @@ void TestWindowKeys::editor()
     QFETCH(bool, written);
 
     MessageRecorder recorder;
-    QPointer<store::FichaEditor> editor = showEditor(nova);
+    QPointer<editors::FichaEditor> editor = showEditor(nova);
     QWidget *target = field.startsWith('&') ? buttonNamed(editor, field) : editor->findChild<QWidget *>(field);
     QVERIFY(target);
     target->setFocus();
@@ -349,7 +349,7 @@ void TestWindowKeys::editor()
     // A save prompt, should one come up, is answered Não.
     bool promptShown = false;
     QTimer::singleShot(0, [&promptShown] {
-        if (auto *p = qobject_cast<store::TFm_Salvar *>(QApplication::activeModalWidget())) {
+        if (auto *p = qobject_cast<editors::TFm_Salvar *>(QApplication::activeModalWidget())) {
             promptShown = true;
             p->Btn_Nao->click();
         }
@@ -382,7 +382,7 @@ void TestWindowKeys::opensCentred()
     QWidget corner;
     corner.setGeometry(0, 0, 200, 100);
     corner.show();
-    QPointer<store::FichaEditor> editor = showEditor(false, &corner);
+    QPointer<editors::FichaEditor> editor = showEditor(false, &corner);
     QVERIFY(centredOnScreen(editor));
     delete editor.data();
 }

@@ -105,7 +105,7 @@ private Q_SLOTS:
 
 private:
     // A new form of the type, shown and active.
-    std::unique_ptr<store::FichaEditor> shown(int type);
+    std::unique_ptr<editors::FichaEditor> shown(int type);
     QTemporaryDir m_dir;
     validation::TFm_Funcoes m_funcoes;
 };
@@ -185,7 +185,7 @@ void TestEditorBase::limparAsksFirst()
     editors::registerEditors(factory);
     validation::TFm_Funcoes funcoes;
     for (auto type : {store::FormType::FACA, store::FormType::FAS, store::FormType::FCA}) {
-        std::unique_ptr<store::FichaEditor> form(factory.create(type, nullptr, funcoes));
+        std::unique_ptr<editors::FichaEditor> form(factory.create(type, nullptr, funcoes));
         auto *field = qobject_cast<QLineEdit *>(form->recordFields().first().widget);
         field->setText(QStringLiteral("guardado"));
         recorder.answer(platform::MsgAnswer::No);
@@ -197,11 +197,11 @@ void TestEditorBase::limparAsksFirst()
     QCOMPARE(recorder.texts(), QStringList(6, QString::fromUtf8("Você tem certeza de que quer apagar tudo?")));
 }
 
-std::unique_ptr<store::FichaEditor> TestEditorBase::shown(int type)
+std::unique_ptr<editors::FichaEditor> TestEditorBase::shown(int type)
 {
     editors::EditorFactory factory;
     editors::registerEditors(factory);
-    std::unique_ptr<store::FichaEditor> e(factory.create(store::FormType(type), nullptr, m_funcoes));
+    std::unique_ptr<editors::FichaEditor> e(factory.create(store::FormType(type), nullptr, m_funcoes));
     e->show();
     if (!QTest::qWaitForWindowActive(e.get()))
         qFatal("editor not shown");

@@ -5,8 +5,8 @@
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "store/UF_Abrir.h"
-#include "store/UF_Salvar.h"
+#include "app/UF_Abrir.h"
+#include "editors/common/UF_Salvar.h"
 #include "validation/TFm_Funcoes.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -159,7 +159,7 @@ void TestFaca::newFormFilledSavedAndReopened()
             filled = filled && QApplication::focusWidget() == button;
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        whenShown<store::TFm_Salvar>(0, [](store::TFm_Salvar *p) {
+        whenShown<editors::TFm_Salvar>(0, [](editors::TFm_Salvar *p) {
             QCOMPARE(p->windowTitle(), QString("Salvar - FACA"));
             QTest::keyClicks(p->Edi_Descricao, "Fazenda Boa Vista");
             p->Btn_Sim->click();
@@ -175,7 +175,7 @@ void TestFaca::newFormFilledSavedAndReopened()
     QCOMPARE(testsupport::readBytes(m_dir->filePath("Dados/Lista_Faca.fca")), QByteArray("01 Fazenda Boa Vista\r\n"));
 
     // Reopened from the list: every field is back, and closing writes the same bytes.
-    whenShown<store::TFm_Abrir>(0, [](store::TFm_Abrir *d) {
+    whenShown<app::TFm_Abrir>(0, [](app::TFm_Abrir *d) {
         d->Lista_txt->setCurrentRow(0);
         d->Btn_Ok->click();
     });

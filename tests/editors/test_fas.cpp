@@ -4,7 +4,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "store/UF_Salvar.h"
+#include "editors/common/UF_Salvar.h"
 #include "validation/TFm_Funcoes.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -137,7 +137,7 @@ void TestFas::newFormSavedAndReopened()
         for (const auto &[name, text] : kTyped)
             type(e.get(), name, QString::fromUtf8(text));
         QTimer::singleShot(0, [] {
-            auto *p = qobject_cast<store::TFm_Salvar *>(QApplication::activeModalWidget());
+            auto *p = qobject_cast<editors::TFm_Salvar *>(QApplication::activeModalWidget());
             QVERIFY(p && p->windowTitle() == "Salvar - FAS");
             QTest::keyClicks(p->Edi_Descricao, "Irmaos");
             p->Btn_Sim->click();
@@ -155,7 +155,7 @@ void TestFas::newFormSavedAndReopened()
     // Every value is back, and each number with the mask of its type.
     QStringList written = QString::fromLatin1(saved).split("\r\n");
     written.removeLast();
-    QCOMPARE(e->record().lines(), written);
+    QCOMPARE(e->recordLines(), written);
     QCOMPARE(e->Cmb_TpReg_Emp->Text(), QString("CNPJ"));
     QCOMPARE(field<TMaskEdit>(e.get(), "Mae_NrReg_Emp")->text(), QString("11.222.333/0001-81"));
     QCOMPARE(field<TMaskEdit>(e.get(), "Mae_NrReg_1")->text(), QString("123.456.789-09"));
@@ -386,7 +386,7 @@ void TestFas::pagesAsDesigned()
     QCOMPARE(e.Btn_Imprimir->nextInFocusChain(), static_cast<QWidget *>(e.Btn_Limpar));
     QCOMPARE(e.Btn_Fechar->nextInFocusChain(), static_cast<QWidget *>(e.Btn_Margens));
     // Tags 1 to 59 are stored; the taxpayer's type list is cleared but not stored.
-    QCOMPARE(e.record().lines().size(), 59);
+    QCOMPARE(e.recordLines().size(), 59);
     QCOMPARE(e.recordFields().size(), 60);
 }
 

@@ -5,8 +5,8 @@
 #include "platform/PrintDialog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "store/UF_Abrir.h"
-#include "store/UF_Salvar.h"
+#include "app/UF_Abrir.h"
+#include "editors/common/UF_Salvar.h"
 #include "validation/TFm_Funcoes.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -45,7 +45,7 @@ void whenShown(std::function<void(T *)> act)
 
 void answerSave(const QString &description)
 {
-    whenShown<store::TFm_Salvar>([description](store::TFm_Salvar *p) {
+    whenShown<editors::TFm_Salvar>([description](editors::TFm_Salvar *p) {
         QTest::keyClicks(p->Edi_Descricao, description);
         p->Btn_Sim->click();
     });
@@ -141,7 +141,7 @@ void TestFca::newFormSavedAndReopened()
     QCOMPARE(saved.count("\r\n"), 49);
 
     // Reopen from the open dialog: every field is back, and closing saves silently.
-    whenShown<store::TFm_Abrir>([](store::TFm_Abrir *d) {
+    whenShown<app::TFm_Abrir>([](app::TFm_Abrir *d) {
         d->Lista_txt->setCurrentRow(0);
         d->Btn_Ok->click();
     });

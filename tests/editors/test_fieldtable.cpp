@@ -140,6 +140,8 @@ void TestFieldTable::tableFaults_data()
     QTest::addRow("unknown box") << QList<FieldRow>{text("E", "", 1, 5).at("nowhere", 0)} << QList<int>{};
     QTest::addRow("order names a missing tag") << QList<FieldRow>{text("E", "", 1, 5).at("a", 0)}
                                                << QList<int>{1, 2};
+    QTest::addRow("order leaves a tagged field out")
+        << QList<FieldRow>{text("E1", "", 1, 5).at("a", 0), text("E2", "", 2, 5).at("a", 1)} << QList<int>{1};
 }
 
 void TestFieldTable::tableFaults()

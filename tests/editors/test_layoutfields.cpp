@@ -32,10 +32,10 @@ void TestLayoutFields::dataLabelsMatchTheEditorsFields()
     editors::registerEditors(factory);
     validation::TFm_Funcoes funcoes;
 
-    std::unique_ptr<store::FichaEditor> owner;
+    std::unique_ptr<editors::FichaEditor> owner;
     editors::EditorBase *editor = nullptr;
     for (int i = 0; store::formTypeAt(i) && !editor; ++i) {
-        std::unique_ptr<store::FichaEditor> created(factory.create(store::formTypeAt(i)->type, nullptr, funcoes));
+        std::unique_ptr<editors::FichaEditor> created(factory.create(store::formTypeAt(i)->type, nullptr, funcoes));
         auto *base = qobject_cast<editors::EditorBase *>(created.get());
         if (!base)
             continue;

@@ -2,7 +2,9 @@
 // loading it, saving, loading that and saving again gives the same bytes twice.
 #include "FuzzSupport.h"
 
+#include "editors/common/FieldBinding.h"
 #include "platform/RaisedError.h"
+#include "platform/TextFile.h"
 #include "store/RecordFile.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -74,6 +76,16 @@ QStringList itemsFor(const QString &shape)
 struct Form {
     QWidget *window = nullptr;
     store::RecordFile *record = nullptr;
+    editors::FieldBinding *binding = nullptr;
+
+    // As the editor loads a record: line by line into the fields.
+    void load(const QString &path) const
+    {
+        for (const QString &text : platform::textfile::readLines(path))
+            if (const auto line = record->parse(text))
+                binding->put(*line);
+    }
+    void save(const QString &path) const { record->save(path, binding->read()); }
 };
 
 Form build(FormType type)
@@ -110,7 +122,8 @@ Form build(FormType type)
         }
         fields.append({r.tag, r.kind, w});
     }
-    form.record = new store::RecordFile(store::recordFormat(type), fields);
+    form.record = new store::RecordFile(store::recordFormat(type));
+    form.binding = new editors::FieldBinding(fields);
     return form;
 }
 
@@ -128,8 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1)
         return 0;
     const auto type = FormType(data[0] % 4);
-    const store::RecordFile &record = *formOf(type).record;
-    record.clear();
+    const Form &record = formOf(type);
+    record.binding->clear();
     const QString input = fuzz::writeScratch(QStringLiteral("input"), fuzz::bytesOf(data + 1, size - 1));
     try {
         record.load(input);
@@ -138,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QString first = fuzz::scratchPath(QStringLiteral("first"));
     record.save(first);
-    record.clear();
+    record.binding->clear();
     try {
         record.load(first);
     } catch (const platform::RaisedError &e) {

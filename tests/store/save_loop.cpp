@@ -9,14 +9,11 @@
 // it, the helper says "dead SIGNAL".
 #include "platform/TextFile.h"
 #include "store/Catalogue.h"
-#include "store/FichaEditor.h"
-#include "widgets/IncCombo.h"
-#include "widgets/MaskEdit.h"
+#include "store/RecordFile.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,44 +24,43 @@
 #include <unistd.h>
 
 using namespace store;
-using widgets::FieldKind;
 
 namespace {
 
 constexpr int kTexts = 40;
+constexpr int kCode = 3;
 
-class LoopEditor : public FichaEditor {
+// One FCA form of forty long texts, a date and a list, saved as the editor saves it.
+class LoopForm {
 public:
-    explicit LoopEditor(const QString &dir) : FichaEditor(FormType::FCA)
+    explicit LoopForm(const QString &dir)
+        : ArqLista(QDir(dir).filePath(QStringLiteral("Lista_Fca.fca"))),
+          ArqFicha(QDir(dir).filePath(QStringLiteral("Fca_1.fca"))), m_record(recordFormat(FormType::FCA))
     {
-        widgets::TaggedFields fields;
-        for (int i = 0; i < kTexts; ++i) {
-            texts.append(new QLineEdit(this));
-            fields.append({i + 1, FieldKind::Text, texts.last()});
-        }
-        date = new widgets::TMaskEdit(this);
-        date->SetEditMask(QStringLiteral("!99/99/9999;1; "));
-        fields.append({100, FieldKind::Masked, date});
-        uf = new widgets::TIncCombo(this);
-        uf->SetItems({"AC", "AL", "AM", "AP", "BA"});
-        fields.append({101, FieldKind::Combo, uf});
-        setRecordFields(fields);
-        ArqLista = QDir(dir).filePath(QStringLiteral("Lista_Fca.fca"));
-        ArqFicha = QDir(dir).filePath(QStringLiteral("Fca_1.fca"));
-        CodFicha = 3;
+        RecordFields fields;
+        for (int i = 0; i < kTexts; ++i)
+            fields.append({i + 1, ValueKind::Text});
+        fields.append({100, ValueKind::Text});
+        fields.append({101, ValueKind::Index, 5});
+        m_form = FormModel(fields);
     }
 
     void fill(int version)
     {
         for (int i = 0; i < kTexts; ++i)
-            texts[i]->setText(QStringLiteral("versão %1 campo %2 ").arg(version).arg(i).repeated(6));
-        date->SetText(version ? QStringLiteral("31/12/1999") : QStringLiteral("01/02/2024"));
-        uf->SetItemIndex(version ? 4 : 1);
+            m_form.setText(i, QStringLiteral("versão %1 campo %2 ").arg(version).arg(i).repeated(6));
+        m_form.setText(kTexts, version ? QStringLiteral("31/12/1999") : QStringLiteral("01/02/2024"));
+        m_form.setIndex(kTexts + 1, version ? 4 : 1);
     }
+    QStringList lines() const { return m_record.lines(m_form); }
+    void GravaFicha() const { m_record.save(ArqFicha, m_form); }
+    void IncluiNaLista(const QString &descricao) const { catalogue::append(ArqLista, kCode, descricao); }
 
-    QList<QLineEdit *> texts;
-    widgets::TMaskEdit *date = nullptr;
-    widgets::TIncCombo *uf = nullptr;
+    const QString ArqLista, ArqFicha;
+
+private:
+    RecordFile m_record;
+    FormModel m_form;
 };
 
 QList<CatalogueEntry> entries(int version)
@@ -76,7 +72,7 @@ QList<CatalogueEntry> entries(int version)
 }
 
 // Each step one write: the record, the rewritten catalogue, the appended line.
-void saveStep(LoopEditor &editor, unsigned long step, const QString &added)
+void saveStep(LoopForm &editor, unsigned long step, const QString &added)
 {
     const int v = int(step / 3 % 2);
     switch (step % 3) {
@@ -93,7 +89,7 @@ void saveStep(LoopEditor &editor, unsigned long step, const QString &added)
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     if (argc < 2) {
         std::fputs("uso: save_loop PASTA\n", stderr);
         return 2;
@@ -101,17 +97,17 @@ int main(int argc, char **argv)
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QString expected = QDir(dir).filePath(QStringLiteral("expected"));
     QDir().mkpath(expected);
-    LoopEditor editor(dir);
+    LoopForm editor(dir);
     const QString added = QStringLiteral("Nova ficha");
     // The complete states: record-0/1, list-0/1 and list-0/1 with the new form's line.
     for (int v = 0; v < 2; ++v) {
         editor.fill(v);
-        platform::textfile::writeLines(QDir(expected).filePath(QStringLiteral("record-%1").arg(v)), editor.record().lines());
+        platform::textfile::writeLines(QDir(expected).filePath(QStringLiteral("record-%1").arg(v)), editor.lines());
         QStringList lines;
         for (const auto &e : entries(v))
             lines.append(catalogue::line(e.code, e.description));
         platform::textfile::writeLines(QDir(expected).filePath(QStringLiteral("list-%1").arg(v)), lines);
-        lines.append(catalogue::line(editor.CodFicha, added));
+        lines.append(catalogue::line(kCode, added));
         platform::textfile::writeLines(QDir(expected).filePath(QStringLiteral("list-%1-added").arg(v)), lines);
     }
     // A first complete save, so that neither file is ever missing once "ready" is said.

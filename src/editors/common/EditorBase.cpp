@@ -34,7 +34,7 @@ private:
 
 } // namespace
 
-EditorBase::EditorBase(store::FormType type, QWidget *parent) : store::FichaEditor(type, parent)
+EditorBase::EditorBase(store::FormType type, QWidget *parent) : editors::FichaEditor(type, parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -92,7 +92,7 @@ void EditorBase::showEvent(QShowEvent *event)
 {
     for (QTabWidget *pages : findChildren<QTabWidget *>())
         platform::PageSwitch::install(pages);
-    store::FichaEditor::showEvent(event);
+    editors::FichaEditor::showEvent(event);
 }
 
 void EditorBase::Btn_ImprimirClick() { printForm(); }

@@ -3,7 +3,7 @@
 #include "editors/common/FieldTable.h"
 #include "editors/common/PrintProblem.h"
 #include "printing/PrintRequest.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 #include <QPointer>
 
@@ -23,7 +23,7 @@ class TFm_Pendencias;
 
 // What every form editor adds to the record and the close protocol: the one print
 // entry, shared by "&Imprimir" and the `pdf` command.
-class EditorBase : public store::FichaEditor {
+class EditorBase : public editors::FichaEditor {
     Q_OBJECT
 public:
     // A fixed-size dialog with the system menu and the minimise box, as every editor is.

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <map>
+#include <string>
 
 namespace editors {
 
@@ -219,10 +220,11 @@ QWidget *FieldTable::byTag(int tag) const
     return w;
 }
 
-QList<QWidget *> FieldTable::byTags(const QList<int> &tags) const
+QList<QWidget *> FieldTable::inTabOrder(const QList<int> &tabOrder) const
 {
+    requireEveryTag(tabOrder, "tab order");
     QList<QWidget *> out;
-    for (int tag : tags)
+    for (int tag : tabOrder)
         out.append(byTag(tag));
     return out;
 }
@@ -243,8 +245,17 @@ const FieldRow *FieldTable::rowOfTag(int tag) const
     return nullptr;
 }
 
+void FieldTable::requireEveryTag(const QList<int> &order, const char *what) const
+{
+    for (const FieldRow &row : m_rows)
+        if (row.tag > 0 && !order.contains(row.tag))
+            throw FieldTableError("field " + row.control.toStdString() + " (tag " + std::to_string(row.tag)
+                                  + ") is missing from the " + what);
+}
+
 widgets::TaggedFields FieldTable::tagged(const QList<int> &recordOrder) const
 {
+    requireEveryTag(recordOrder, "record order");
     widgets::TaggedFields fields;
     for (int tag : recordOrder) {
         QWidget *w = byTag(tag);

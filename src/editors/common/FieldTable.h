@@ -110,12 +110,14 @@ public:
     const FieldRow *rowOfTag(int tag) const;
 
     // The tagged fields in the given order of tags, each with the kind of the widget it
-    // is (not what its row says). Raises FieldTableError for a tag that no field has.
+    // is (not what its row says). Raises FieldTableError for a tag that no field has and
+    // for a tagged field the order leaves out: it would never be saved.
     widgets::TaggedFields tagged(const QList<int> &recordOrder) const;
-    // The controls of the tags, in that order.
-    QList<QWidget *> byTags(const QList<int> &tags) const;
+    // The controls of the tags in keyboard order; raises like tagged() does.
+    QList<QWidget *> inTabOrder(const QList<int> &tabOrder) const;
 
 private:
+    void requireEveryTag(const QList<int> &order, const char *what) const;
     QWidget *make(const FieldRow &row, QWidget *parent) const;
 
     QHash<QString, QWidget *> m_boxes;

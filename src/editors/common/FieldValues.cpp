@@ -25,7 +25,6 @@ std::optional<QString> FieldValues::valueOf(const widgets::TaggedField &field)
     case widgets::FieldKind::Masked:
         return widgets::fieldText(field);
     case widgets::FieldKind::RichText:
-    case widgets::FieldKind::Memo:
         return windowsLines(widgets::fieldText(field));
     case widgets::FieldKind::Combo:
         return widgets::comboPrintValue(field);

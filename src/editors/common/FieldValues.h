@@ -14,7 +14,7 @@ public:
     explicit FieldValues(const widgets::TaggedFields &fields) : m_fields(fields) {}
 
     // The value of the first control with the Tag; nothing when none has it or it is
-    // not a text, masked, rich text, memo or combo control.
+    // not a text, masked, multi-line or combo control.
     std::optional<QString> valueOf(int tag) const;
 
     // One control's value by its kind; nothing for a kind that prints nothing.

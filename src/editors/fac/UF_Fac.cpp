@@ -57,8 +57,8 @@ TFm_Fac::TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent)
 
     buildWindow();
     takeMembers();
-    chainTabOrder(QList<QWidget *>{} << m_fields.byTags(tabOrder()).mid(0, 3) << PC_Fac
-                                     << m_fields.byTags(tabOrder()).mid(3) << Button1 << Button2 << Btn_Imprimir
+    chainTabOrder(QList<QWidget *>{} << m_fields.inTabOrder(tabOrder()).mid(0, 3) << PC_Fac
+                                     << m_fields.inTabOrder(tabOrder()).mid(3) << Button1 << Button2 << Btn_Imprimir
                                      << Btn_Margens << Btn_Limpar << Btn_Fechar);
     setRecordFields(m_fields.tagged(recordOrder()));
     bindChecks();

@@ -220,7 +220,7 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     connect(Inc_Pedido, &widgets::TIncCombo::OnChange, this, &TFm_Faca::Inc_PedidoChange);
     connect(incCmb_Condicao, &widgets::TIncCombo::OnChange, this, &TFm_Faca::incCmb_CondicaoChange);
 
-    chainTabOrder(m_fields.byTags(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar << Button1);
+    chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar << Button1);
     setRecordFields(m_fields.tagged(recordOrder()));
 
     // Mae_InscricaoExit: either Inscrição Estadual rule passes.

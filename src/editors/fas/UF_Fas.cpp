@@ -137,7 +137,7 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Socios, pages, fieldRows());
     Cmb_TpReg_Emp = m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_Emp"));
 
-    QList<QWidget *> chain = m_fields.byTags(tabOrder());
+    QList<QWidget *> chain = m_fields.inTabOrder(tabOrder());
     chain.insert(1, Cmb_TpReg_Emp);
     chainTabOrder(chain << Btn_Imprimir << Btn_Limpar << Btn_Fechar << Btn_Margens);
 

@@ -107,7 +107,7 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
                          {QStringLiteral("Produtor: 2"), producerPage(2)},
                          {QStringLiteral("Produtor : 3"), producerPage(3)}},
                         fieldRows());
-    chainTabOrder(m_fields.byTags(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar);
+    chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar);
     setRecordFields(m_fields.tagged(recordOrder()));
 
     // Mae_NrReg_EmpExit, edm_NrReg_1Exit, edm_cpf_2Exit, edm_cpf_3Exit: one CPF rule.

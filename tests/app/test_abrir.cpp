@@ -1,7 +1,7 @@
 #include "MessageRecorder.h"
 #include "TestSupport.h"
 #include "store/Catalogue.h"
-#include "store/UF_Abrir.h"
+#include "app/UF_Abrir.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace store;
+using app::TFm_Abrir;
 using platform::MsgIcon;
 
 class TestAbrir : public QObject {

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
-namespace store {
+namespace editors {
 
 class FichaEditor;
 
@@ -47,4 +47,4 @@ private:
     bool m_written = false;
 };
 
-} // namespace store
+} // namespace editors

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "editors/common/FieldBinding.h"
 #include "store/FormType.h"
 #include "store/OpenMark.h"
 #include "store/RecordFile.h"
-#include "widgets/TaggedField.h"
 
 #include <QDialog>
 #include <QStringList>
 
 #include <optional>
 
-namespace store {
+namespace editors {
 
 class RecoveryWriter;
 
@@ -21,10 +21,10 @@ class RecoveryWriter;
 class FichaEditor : public QDialog {
     Q_OBJECT
 public:
-    explicit FichaEditor(FormType type, QWidget *parent = nullptr);
+    explicit FichaEditor(store::FormType type, QWidget *parent = nullptr);
     ~FichaEditor() override;
 
-    FormType formType() const { return m_type; }
+    store::FormType formType() const { return m_type; }
 
     QString ArqLista;       // full path of the catalogue file
     QString ArqFicha;       // full path of the record file
@@ -47,8 +47,10 @@ public:
     void applyRecordFile(const QString &path);
 
     // The editor's input fields in component order (tag 0: cleared but not stored).
-    const widgets::TaggedFields &recordFields() const { return m_record.fields(); }
-    const RecordFile &record() const { return m_record; }
+    const widgets::TaggedFields &recordFields() const { return m_binding.controls(); }
+    // The form as the window shows it now, and its record lines.
+    store::FormModel form() const { return m_binding.read(); }
+    QStringList recordLines() const { return m_record.lines(form()); }
 
     // Where an unreadable record was set aside by the last load, empty when none was.
     QString setAsidePath() const { return m_setAside; }
@@ -95,8 +97,11 @@ protected:
     bool saveExistingForm();
 
 private:
-    FormType m_type;
-    RecordFile m_record;
+    store::FormType m_type;
+    store::RecordFile m_record;
+    FieldBinding m_binding;
+    // Puts record lines into the fields with the editor's per-line rules.
+    void applyLines(const QStringList &lines);
     bool m_loaded = false;
     bool m_sized = false;
     QSize m_minimumSize;
@@ -114,11 +119,11 @@ private:
     void markOpen();
     std::optional<QByteArray> m_diskCopy;
     bool m_diskCopyKnown = false;
-    OpenMark m_openMark;
+    store::OpenMark m_openMark;
     void startRecovery();
     RecoveryWriter *m_recovery = nullptr;
     QStringList m_recoveredLines;
     QString m_recoveredFrom;
 };
 
-} // namespace store
+} // namespace editors

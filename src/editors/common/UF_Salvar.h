@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace store {
+namespace editors {
 
 // The save prompt of a new form: Sim with a description, Não, or Cancelar.
 class TFm_Salvar : public QDialog {
@@ -29,4 +29,4 @@ public:
     void Edi_DescricaoChange();
 };
 
-} // namespace store
+} // namespace editors

@@ -1,4 +1,4 @@
-#include "store/UF_Abrir.h"
+#include "app/UF_Abrir.h"
 
 #include "platform/DialogKeys.h"
 #include "platform/FolderLock.h"
@@ -19,7 +19,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace store {
+namespace app {
+
+using namespace store;
 
 using platform::Messages;
 using platform::MsgIcon;
@@ -234,4 +236,4 @@ void TFm_Abrir::done(int result)
     QDialog::done(result);
 }
 
-} // namespace store
+} // namespace app

@@ -6,13 +6,14 @@
 #include "platform/FolderLock.h"
 #include "platform/TextFile.h"
 #include "store/Catalogue.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QThread>
 
 using namespace store;
+using editors::FichaEditor;
 
 struct NewForm : FichaEditor {
     NewForm(FormType type, const QString &dir) : FichaEditor(type)

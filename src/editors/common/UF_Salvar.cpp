@@ -1,4 +1,4 @@
-#include "store/UF_Salvar.h"
+#include "editors/common/UF_Salvar.h"
 
 #include "platform/DialogKeys.h"
 
@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace store {
+namespace editors {
 
 TFm_Salvar::TFm_Salvar(const QString &caption, QWidget *parent) : QDialog(parent)
 {
@@ -66,4 +66,4 @@ QString TFm_Salvar::descricao() const { return Edi_Descricao->text().trimmed(); 
 
 void TFm_Salvar::Edi_DescricaoChange() { Btn_Sim->setEnabled(!descricao().isEmpty()); }
 
-} // namespace store
+} // namespace editors

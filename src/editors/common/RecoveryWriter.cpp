@@ -1,18 +1,19 @@
-#include "store/RecoveryWriter.h"
+#include "editors/common/RecoveryWriter.h"
 
 #include "platform/RaisedError.h"
 #include "store/Catalogue.h"
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTextEdit>
 
-namespace store {
+namespace editors {
+
+using namespace store;
 
 namespace {
 int g_delayMs = -1;
@@ -63,8 +64,6 @@ void RecoveryWriter::watch(QWidget *field)
         connect(line, &QLineEdit::textChanged, this, &RecoveryWriter::changed);
     else if (auto *rich = qobject_cast<QTextEdit *>(field))
         connect(rich, &QTextEdit::textChanged, this, &RecoveryWriter::changed);
-    else if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
-        connect(memo, &QPlainTextEdit::textChanged, this, &RecoveryWriter::changed);
 }
 
 void RecoveryWriter::changed()
@@ -84,7 +83,7 @@ bool RecoveryWriter::writeNow()
 {
     m_delay.stop();
     RecoveryCopy copy{m_editor->formType(), m_editor->CodFicha, m_editor->FichaNova, m_descricao,
-                      QDateTime::currentDateTime(), RecoveryOwner::thisProcess(), m_editor->record().lines()};
+                      QDateTime::currentDateTime(), RecoveryOwner::thisProcess(), m_editor->recordLines()};
     try {
         QDir().mkpath(recovery::folder(m_dataFolder));
         copy.save(m_path);
@@ -113,4 +112,4 @@ void RecoveryWriter::discard()
     m_written = false;
 }
 
-} // namespace store
+} // namespace editors

@@ -1,4 +1,4 @@
-#include "store/FichaEditor.h"
+#include "editors/common/FichaEditor.h"
 
 #include "platform/DialogKeys.h"
 #include "platform/FolderLock.h"
@@ -8,17 +8,19 @@
 #include "platform/TextFile.h"
 #include "platform/WindowPlacement.h"
 #include "store/Catalogue.h"
-#include "store/RecoveryWriter.h"
-#include "store/UF_Salvar.h"
+#include "editors/common/RecoveryWriter.h"
+#include "editors/common/UF_Salvar.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-namespace store {
+namespace editors {
+
+using namespace store;
 
 FichaEditor::FichaEditor(FormType type, QWidget *parent)
-    : QDialog(parent), m_type(type), m_record(recordFormat(type), {})
+    : QDialog(parent), m_type(type), m_record(recordFormat(type))
 {
     // F1: the manual's page of this form.
     platform::installHelpKey(this, formTypeInfo(type).shortName + QStringLiteral(".html"));
@@ -35,13 +37,13 @@ FichaEditor::~FichaEditor() { delete m_recovery; }
 
 void FichaEditor::setRecordFields(widgets::TaggedFields fields)
 {
-    m_record = RecordFile(recordFormat(m_type), std::move(fields));
+    m_binding = FieldBinding(std::move(fields));
 }
 
 void FichaEditor::beforeRecordLine(int, const QString &) {}
 void FichaEditor::afterRecordLine(int, const QString &) {}
 void FichaEditor::clearAfterFailedLoad() { LimpaCampos(); }
-void FichaEditor::LimpaCampos() { m_record.clear(); }
+void FichaEditor::LimpaCampos() { m_binding.clear(); }
 
 void FichaEditor::setVisible(bool visible)
 {
@@ -71,9 +73,7 @@ void FichaEditor::showEvent(QShowEvent *event)
         if (m_recoveredFrom.isEmpty())
             CarregaFicha();
         else
-            m_record.apply(
-                m_recoveredLines, [this](int tag, const QString &value) { beforeRecordLine(tag, value); },
-                [this](int tag, const QString &value) { afterRecordLine(tag, value); });
+            applyLines(m_recoveredLines);
         m_loading = false;
         markOpen();
         startRecovery();
@@ -134,14 +134,21 @@ void FichaEditor::CarregaFicha()
     }
 }
 
-void FichaEditor::applyRecordFile(const QString &path)
+void FichaEditor::applyRecordFile(const QString &path) { applyLines(platform::textfile::readLines(path)); }
+
+void FichaEditor::applyLines(const QStringList &lines)
 {
-    m_record.load(
-        path, [this](int tag, const QString &value) { beforeRecordLine(tag, value); },
-        [this](int tag, const QString &value) { afterRecordLine(tag, value); });
+    for (const QString &text : lines) {
+        const std::optional<RecordLine> line = m_record.parse(text);
+        if (!line)
+            continue;
+        beforeRecordLine(line->tag, line->value);
+        m_binding.put(*line);
+        afterRecordLine(line->tag, line->value);
+    }
 }
 
-void FichaEditor::GravaFicha() { m_record.save(ArqFicha); }
+void FichaEditor::GravaFicha() { m_record.save(ArqFicha, form()); }
 
 void FichaEditor::IncluiNaLista(const QString &descricao) { catalogue::append(ArqLista, CodFicha, descricao); }
 
@@ -308,4 +315,4 @@ void FichaEditor::markOpen()
                                  platform::MsgIcon::Warning);
 }
 
-} // namespace store
+} // namespace editors

@@ -10,7 +10,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-namespace store {
+namespace app {
 
 // The open dialog of a form type: lists the saved forms of its catalogue and lets the
 // user open one, start a new one or delete one.
@@ -19,7 +19,7 @@ class TFm_Abrir : public QDialog {
 public:
     // Creating the dialog already reads the type's catalogue (creating an empty one when
     // missing, setting an unreadable one aside).
-    TFm_Abrir(FormType type, const QString &dataFolder, QWidget *parent = nullptr);
+    TFm_Abrir(store::FormType type, const QString &dataFolder, QWidget *parent = nullptr);
 
     QLabel *Lab_Texto_App = nullptr;
     QListWidget *Lista_txt = nullptr;
@@ -56,10 +56,10 @@ private:
     // sends its record file to the trash; raises platform::RaisedError on failure.
     void deleteEntry(int row);
 
-    FormType m_type;
+    store::FormType m_type;
     QString m_dataFolder;
-    QList<CatalogueEntry> m_entries;
+    QList<store::CatalogueEntry> m_entries;
     QString m_setAside;
 };
 
-} // namespace store
+} // namespace app
