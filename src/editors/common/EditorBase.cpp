@@ -3,6 +3,7 @@
 #include "editors/common/ButtonBar.h"
 #include "editors/common/FieldValues.h"
 #include "editors/common/Pendencias.h"
+#include "editors/common/UF_Margens.h"
 #include "editors/common/UF_Pendencias.h"
 #include "platform/Messages.h"
 #include "platform/PageSwitch.h"
@@ -109,7 +110,7 @@ bool EditorBase::confirmClearAll()
                                     platform::MsgIcon::Question, platform::MsgButtons::YesNo)
            == platform::MsgAnswer::Yes;
 }
-void EditorBase::Btn_MargensClick() { printing::showMarginsDialog(this); }
+void EditorBase::Btn_MargensClick() { showMarginsDialog(this); }
 void EditorBase::Btn_FecharClick() { close(); }
 
 int EditorBase::copiesPreset() const

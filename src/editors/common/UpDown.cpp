@@ -1,4 +1,4 @@
-#include "printing/UpDown.h"
+#include "editors/common/UpDown.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace printing {
+namespace editors {
 
 namespace {
 QToolButton *arrow(Qt::ArrowType type, QWidget *parent)
@@ -51,4 +51,4 @@ void UpDown::step(int direction)
     setPosition((ok ? shown : m_position) + direction);
 }
 
-} // namespace printing
+} // namespace editors

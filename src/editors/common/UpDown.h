@@ -5,7 +5,7 @@
 class QLineEdit;
 class QToolButton;
 
-namespace printing {
+namespace editors {
 
 // A pair of up-down arrows attached to a text field: they step a whole number within a
 // range, without wrapping, and show it in the field. The arrows never take the focus,
@@ -33,4 +33,4 @@ private:
     int m_position;
 };
 
-} // namespace printing
+} // namespace editors
