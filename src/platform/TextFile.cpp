@@ -43,8 +43,6 @@ int byteOf(char16_t u)
 }
 } // namespace
 
-bool canEncode(QChar c) { return byteOf(c.unicode()) >= 0; }
-
 QByteArray encode(const QString &text)
 {
     QByteArray out;

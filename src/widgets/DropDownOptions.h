@@ -22,47 +22,25 @@ public:
     explicit TDropDownOptions(QObject *parent = nullptr);
 
     THorizontalAlign AlignHorizontally() const { return m_alignH; }
-    void SetAlignHorizontally(THorizontalAlign a);
     TVerticalAlign AlignVertically() const { return m_alignV; }
-    void SetAlignVertically(TVerticalAlign a);
 
-    // Background of the item cells; the window colour until set.
+    // Background of the item cells: the window colour.
     QColor Color() const;
-    void SetColor(const QColor &c);
-    bool ParentColor() const { return m_parentColor; }
-    void SetParentColor(bool on);
 
     bool ColLines() const { return m_colLines; }
-    void SetColLines(bool on);
     bool RowLines() const { return m_rowLines; }
-    void SetRowLines(bool on);
-
-    bool Ctl3D() const { return m_ctl3D; }
-    void SetCtl3D(bool on);
-    bool ParentCtl3D() const { return m_parentCtl3D; }
-    void SetParentCtl3D(bool on);
 
     QCursor Cursor() const { return m_cursor; }
-    void SetCursor(const QCursor &c);
-
-    // The item font; the combo's own font while ParentFont is true.
-    QFont Font() const { return m_font; }
-    void SetFont(const QFont &f); // clears ParentFont
-    bool ParentFont() const { return m_parentFont; }
-    void SetParentFont(bool on);
 
     int MaxRows() const { return m_maxRows; }
     void SetMaxRows(int rows);
     bool ThumbTracking() const { return m_thumbTracking; }
-    void SetThumbTracking(bool on);
 
     bool Titles() const { return m_titles; }
     void SetTitles(bool on);
-    // Background of the title row; the button-face colour until set.
+    // Background of the title row: the button-face colour.
     QColor TitleColor() const;
-    void SetTitleColor(const QColor &c);
     QFont TitleFont() const { return m_titleFont; }
-    void SetTitleFont(const QFont &f);
 
     // List width in pixels: 0 = automatic (at least the combo's width), -1 = the combo's width.
     int Width() const { return m_width; }
@@ -111,7 +89,6 @@ public:
 
     // 0 = automatic: the largest number of columns of any item or of the title text.
     int ColCount() const { return m_colCount; }
-    void SetColCount(int n);
 
     // Column widths in characters ("10;;5"); an empty entry means automatic. A bad
     // entry raises platform::RaisedError and the previous widths stay.

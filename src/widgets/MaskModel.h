@@ -34,12 +34,10 @@ public:
     const QString &editMask() const { return m_editMask; }
     bool isEmpty() const { return m_positions.isEmpty(); }
     bool keepsLiterals() const { return m_keepLiterals; }
-    bool blanksLead() const { return m_blanksLead; }
     QChar blank() const { return m_blank; }
 
     // Number of characters shown (literals and entry positions).
     int length() const { return int(m_positions.size()); }
-    int entryCount() const { return m_entryCount; }
     bool isEntry(int pos) const;
     bool isRequired(int pos) const;
     // The literal shown at pos; a null QChar for an entry position or outside the mask.
@@ -73,10 +71,6 @@ public:
     // that position blank. With no mask the value is returned unchanged.
     QString editTextFor(const QString &value) const;
 
-    // Every required position is filled.
-    bool isComplete(const QString &editText) const;
-    // Every entry position is filled.
-    bool isFilled(const QString &editText) const;
     // The first entry position left blank, or -1.
     int firstBlank(const QString &editText) const;
 

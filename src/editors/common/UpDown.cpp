@@ -40,7 +40,6 @@ void UpDown::setPosition(int position)
 {
     m_position = std::clamp(position, m_minimum, m_maximum);
     m_associate->setText(QString::number(m_position));
-    emit positionChanged(m_position);
 }
 
 void UpDown::step(int direction)

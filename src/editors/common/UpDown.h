@@ -21,9 +21,6 @@ public:
     // One step up (+1) or down (-1) from the number the field shows.
     void step(int direction);
 
-signals:
-    void positionChanged(int position);
-
 private:
     QLineEdit *m_associate;
     QToolButton *m_up;
