@@ -10,6 +10,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -148,22 +149,13 @@ void TIncCombo::Clear() { SetItemIndex(-1); }
 
 // ---------------------------------------------------------------- text and OnChange
 
-namespace {
-// Marks a change the control makes itself, so it raises OnChange once, at its end,
-// when text and selection are complete.
-struct Updating {
-    explicit Updating(int &depth) : m_depth(depth) { ++m_depth; }
-    ~Updating() { --m_depth; }
-    Updating(const Updating &) = delete;
-    Updating &operator=(const Updating &) = delete;
-    int &m_depth;
-};
-} // namespace
-
 void TIncCombo::replaceText(const QString &t, int selStart, int selLength)
 {
     {
-        const Updating u(m_updating);
+        // Marks a change the control makes itself, so it raises OnChange once, at its end,
+        // when text and selection are complete.
+        ++m_updating;
+        const auto updated = qScopeGuard([this] { --m_updating; });
         if (text() != t)
             setText(t);
         if (selLength > 0) {

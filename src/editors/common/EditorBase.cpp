@@ -14,26 +14,11 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace editors {
-
-namespace {
-
-// Undoes the print-copy steps however the print ends.
-class PrintCopy {
-public:
-    explicit PrintCopy(std::function<void()> undo) : m_undo(std::move(undo)) {}
-    ~PrintCopy() { m_undo(); }
-    PrintCopy(const PrintCopy &) = delete;
-    PrintCopy &operator=(const PrintCopy &) = delete;
-
-private:
-    std::function<void()> m_undo;
-};
-
-} // namespace
 
 EditorBase::EditorBase(store::FormType type, QWidget *parent) : store::FichaEditor(type, parent)
 {
@@ -180,7 +165,8 @@ bool EditorBase::runPrint(bool askAboutPaper, const std::function<bool(const pri
     if (askAboutPaper && !acceptPaperCut())
         return false;
     preparePrintCopy();
-    const PrintCopy undo([this] { restoreAfterPrint(); });
+    // Undoes the print-copy steps however the print ends.
+    const auto undo = qScopeGuard([this] { restoreAfterPrint(); });
     return output(printing::PrintRequest{printLayouts(), printValues()});
 }
 
