@@ -50,31 +50,31 @@ void TDropDownOptions::SetWidth(int w)
     }
 }
 
-QColor TDropDownOptions::EffectiveColor(const QWidget *combo) const
+QColor TDropDownOptions::effectiveColor(const QWidget *combo) const
 {
     if (m_parentColor && combo)
         return combo->palette().color(QPalette::Base);
     return Color();
 }
 
-QFont TDropDownOptions::EffectiveFont(const QWidget *combo) const
+QFont TDropDownOptions::effectiveFont(const QWidget *combo) const
 {
     if (m_parentFont && combo)
         return combo->font();
     return m_font;
 }
 
-bool TDropDownOptions::EffectiveCtl3D(bool comboCtl3D) const
+bool TDropDownOptions::effectiveCtl3D(bool comboCtl3D) const
 {
     return m_parentCtl3D ? comboCtl3D : m_ctl3D;
 }
 
-QList<int> ParseColWidths(const QString &text)
+QList<int> parseColWidths(const QString &text)
 {
     QList<int> widths;
     if (text.isEmpty())
         return widths;
-    for (const QString &entry : SplitColumns(text)) {
+    for (const QString &entry : splitColumns(text)) {
         const QString t = entry.trimmed();
         if (t.isEmpty()) {
             widths.append(-1);
@@ -93,7 +93,7 @@ TListBoxOptions::TListBoxOptions(QObject *parent) : TDropDownOptions(parent) {}
 
 void TListBoxOptions::SetColWidths(const QString &text)
 {
-    m_colChars = ParseColWidths(text); // raises before anything changes
+    m_colChars = parseColWidths(text); // raises before anything changes
     m_colWidthsText = text;
     Q_EMIT Changed();
 }

@@ -47,9 +47,9 @@ public:
     void SetWidth(int w);
 
     // What the list actually uses, given the combo it drops down from.
-    QColor EffectiveColor(const QWidget *combo) const;
-    QFont EffectiveFont(const QWidget *combo) const;
-    bool EffectiveCtl3D(bool comboCtl3D) const;
+    QColor effectiveColor(const QWidget *combo) const;
+    QFont effectiveFont(const QWidget *combo) const;
+    bool effectiveCtl3D(bool comboCtl3D) const;
 
 Q_SIGNALS:
     void Changed();
@@ -79,7 +79,7 @@ private:
 // Column widths in characters from a text separated like item columns; an empty
 // entry means automatic (-1). Raises platform::RaisedError("Invalid integer value for
 // a column width.") when an entry is not a whole number or is negative.
-QList<int> ParseColWidths(const QString &text);
+QList<int> parseColWidths(const QString &text);
 
 // The column and title options of the combo's list.
 class TListBoxOptions : public TDropDownOptions {
