@@ -52,8 +52,6 @@ public:
 
     // What an empty field shows: the literals, the blank character elsewhere.
     QString emptyEditText() const;
-    // The field's text when it is empty ("  /  /    " for a date; "" for a ";0" mask).
-    QString emptyText() const { return text(emptyEditText()); }
 
     // The field's text as the mask gives it: with the literals (";1") or without (";0").
     QString text(const QString &editText) const;
