@@ -17,7 +17,7 @@ TDropDownOptions::TDropDownOptions(QObject *parent)
 
 QColor TDropDownOptions::Color() const
 {
-    return m_color.isValid() ? m_color : QApplication::palette().color(QPalette::Base);
+    return QApplication::palette().color(QPalette::Base);
 }
 
 void TDropDownOptions::SetMaxRows(int rows)
@@ -39,7 +39,7 @@ void TDropDownOptions::SetTitles(bool on)
 
 QColor TDropDownOptions::TitleColor() const
 {
-    return m_titleColor.isValid() ? m_titleColor : QApplication::palette().color(QPalette::Button);
+    return QApplication::palette().color(QPalette::Button);
 }
 
 void TDropDownOptions::SetWidth(int w)
@@ -50,24 +50,7 @@ void TDropDownOptions::SetWidth(int w)
     }
 }
 
-QColor TDropDownOptions::effectiveColor(const QWidget *combo) const
-{
-    if (m_parentColor && combo)
-        return combo->palette().color(QPalette::Base);
-    return Color();
-}
-
-QFont TDropDownOptions::effectiveFont(const QWidget *combo) const
-{
-    if (m_parentFont && combo)
-        return combo->font();
-    return m_font;
-}
-
-bool TDropDownOptions::effectiveCtl3D(bool comboCtl3D) const
-{
-    return m_parentCtl3D ? comboCtl3D : m_ctl3D;
-}
+QFont TDropDownOptions::effectiveFont(const QWidget *combo) const { return combo ? combo->font() : m_font; }
 
 QList<int> parseColWidths(const QString &text)
 {

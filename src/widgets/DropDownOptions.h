@@ -46,10 +46,8 @@ public:
     int Width() const { return m_width; }
     void SetWidth(int w);
 
-    // What the list actually uses, given the combo it drops down from.
-    QColor effectiveColor(const QWidget *combo) const;
+    // The item font: the combo's own.
     QFont effectiveFont(const QWidget *combo) const;
-    bool effectiveCtl3D(bool comboCtl3D) const;
 
 Q_SIGNALS:
     void Changed();
@@ -59,19 +57,13 @@ private:
 
     THorizontalAlign m_alignH = daLeft;
     TVerticalAlign m_alignV = daBottom;
-    QColor m_color;
-    bool m_parentColor = false;
     bool m_colLines = false;
     bool m_rowLines = false;
-    bool m_ctl3D = true;
-    bool m_parentCtl3D = true;
     QCursor m_cursor;
     QFont m_font;
-    bool m_parentFont = true;
     int m_maxRows = 7;
     bool m_thumbTracking = true;
     bool m_titles = false;
-    QColor m_titleColor;
     QFont m_titleFont;
     int m_width = 0;
 };

@@ -34,11 +34,11 @@ void TIncDropDownList::Refresh()
     if (!m_combo || !m_options)
         return;
     Look look;
-    look.color = m_options->effectiveColor(m_combo);
+    look.color = m_options->Color();
     look.titleColor = m_options->TitleColor();
     look.font = m_options->effectiveFont(m_combo);
     look.titleFont = m_options->TitleFont();
-    look.ctl3D = m_options->effectiveCtl3D(m_combo->hasFrame());
+    look.ctl3D = m_combo->hasFrame();
     look.titles = m_options->Titles();
     look.colLines = m_options->ColLines();
     look.rowLines = m_options->RowLines();
