@@ -34,7 +34,6 @@ public:
     explicit HelpWindow(QWidget *parent);
     void open(const QString &path);
     QTextBrowser *browser() const { return m_browser; }
-    QLineEdit *searchField() const { return m_search; }
     // Finds the search field's text after the cursor, from the top again at the end.
     bool findNext();
 

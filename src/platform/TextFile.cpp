@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <cstring>
@@ -42,8 +43,6 @@ int byteOf(char16_t u)
     return -1;
 }
 } // namespace
-
-bool canEncode(QChar c) { return byteOf(c.unicode()) >= 0; }
 
 QByteArray encode(const QString &text)
 {
@@ -203,10 +202,7 @@ QByteArray readBytes(const QString &path)
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         raiseIo(kRead, path, reasonFor(errno));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    const auto closer = qScopeGuard([fd] { ::close(fd); });
     if (::fstat(fd, &st) != 0)
         raiseIo(kRead, path, reasonFor(errno));
     checkStat(path, st);

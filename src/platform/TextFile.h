@@ -14,7 +14,6 @@ namespace platform {
 namespace cp1252 {
 QByteArray encode(const QString &text);
 QString decode(const QByteArray &bytes);
-bool canEncode(QChar c);
 } // namespace cp1252
 
 namespace textfile {

@@ -3,14 +3,13 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
+#include "platform/PrintProgress.h"
 #include "platform/RaisedError.h"
 #include "printing/LayoutEngine.h"
 #include "printing/LayoutLoader.h"
-#include "printing/PrintProgress.h"
 #include "printing/ReportFactory.h"
 #include "printing/ReportOutput.h"
 #include "printing/TextMeasurer.h"
-#include "printing/UF_Margens.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -74,7 +73,7 @@ bool printJob(QWidget *editor, QPrinter &printer, const LaidOut &job)
         platform::Messages::show(editor, platform::kCaptionFichas, printerProblem(printer), platform::MsgIcon::Warning);
         return false;
     }
-    PrintProgress progress(editor, job.title, int(pages.size()));
+    platform::PrintProgress progress(editor, job.title, int(pages.size()));
     const int drawn = drawPages(painter, printer, pages, false, [&progress](int done) { return progress.advance(done); });
     if (drawn < pages.size()) {
         printer.abort();
@@ -221,12 +220,6 @@ QByteArray withCreationDate(const QByteArray &pdf, const QDateTime &when)
     QByteArray out = pdf;
     out.replace(from, end - from, date);
     return out;
-}
-
-void showMarginsDialog(QWidget *editor)
-{
-    TFm_Margens dialog(editor);
-    dialog.exec();
 }
 
 } // namespace printing

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the rest of the program calls to print: the editors' print entry ("&Imprimir"
-// and the `pdf` command) and "&Margens".
+// and the `pdf` command).
 
 #include "printing/PrintRequest.h"
 
@@ -53,8 +53,5 @@ bool renderToPdf(const PrintRequest &request, const QString &pdfPath, QString *e
 // the wall clock. The new date has the length of the old one, so nothing behind it
 // moves. A PDF whose date has another shape is returned unchanged.
 QByteArray withCreationDate(const QByteArray &pdf, const QDateTime &when);
-
-// "&Margens": shows the margins dialog modally, owned by the editor.
-void showMarginsDialog(QWidget *editor);
 
 } // namespace printing

@@ -15,19 +15,19 @@ void widen(QList<int> &widths, int column, int width)
 }
 } // namespace
 
-ColumnMeasure MeasureColumns(const QStringList &items, const QString &titleText,
+ColumnMeasure measureColumns(const QStringList &items, const QString &titleText,
                              const TextWidth &itemWidth, const TextWidth &titleWidth)
 {
     ColumnMeasure m;
     QList<int> widest;
     if (!titleText.isEmpty()) {
-        const QStringList titles = SplitColumns(titleText);
+        const QStringList titles = splitColumns(titleText);
         m.count = std::max(m.count, int(titles.size()));
         for (int c = 0; c < titles.size(); ++c)
             widen(widest, c, titleWidth(titles.at(c)));
     }
     for (const QString &item : items) {
-        const QStringList cols = SplitColumns(item);
+        const QStringList cols = splitColumns(item);
         m.count = std::max(m.count, int(cols.size()));
         for (int c = 0; c < cols.size(); ++c)
             widen(widest, c, itemWidth(cols.at(c)));
@@ -38,7 +38,7 @@ ColumnMeasure MeasureColumns(const QStringList &items, const QString &titleText,
     return m;
 }
 
-DropDownLayout LayoutDropDown(const DropDownLayoutInput &in)
+DropDownLayout layoutDropDown(const DropDownLayoutInput &in)
 {
     DropDownLayout out;
     const int cols = in.colCount > 0 ? in.colCount : std::max(in.measure.count, 1);
@@ -85,7 +85,7 @@ DropDownLayout LayoutDropDown(const DropDownLayoutInput &in)
     return out;
 }
 
-QRect PlaceDropDown(const QRect &field, const QSize &list, const QRect &screen,
+QRect placeDropDown(const QRect &field, const QSize &list, const QRect &screen,
                     THorizontalAlign alignH, TVerticalAlign alignV)
 {
     const int below = field.bottom() + 1;
@@ -109,7 +109,7 @@ QRect PlaceDropDown(const QRect &field, const QSize &list, const QRect &screen,
     return QRect(QPoint(left, top), list);
 }
 
-int CentredTopRow(int current, int count, int visibleRows)
+int centredTopRow(int current, int count, int visibleRows)
 {
     if (visibleRows <= 0 || count <= visibleRows || current < 0)
         return 0;

@@ -23,7 +23,7 @@ struct ColumnMeasure {
     int count = 1;
     QList<int> autoWidths;
 };
-ColumnMeasure MeasureColumns(const QStringList &items, const QString &titleText,
+ColumnMeasure measureColumns(const QStringList &items, const QString &titleText,
                              const TextWidth &itemWidth, const TextWidth &titleWidth);
 
 struct DropDownLayoutInput {
@@ -57,17 +57,17 @@ struct DropDownLayout {
 // The border around the list, on each side.
 inline constexpr int kDropDownBorder = 2;
 
-DropDownLayout LayoutDropDown(const DropDownLayoutInput &in);
+DropDownLayout layoutDropDown(const DropDownLayoutInput &in);
 
 // Where the list goes on the screen, given the field's rectangle in screen
 // coordinates: below or above the field as asked, switching sides when the list
 // would leave the screen; its left or right edge on the field's, and never
 // beyond the screen's left and right edges.
-QRect PlaceDropDown(const QRect &field, const QSize &list, const QRect &screen,
+QRect placeDropDown(const QRect &field, const QSize &list, const QRect &screen,
                     THorizontalAlign alignH, TVerticalAlign alignV);
 
 // The first visible row that puts the current row in the middle of the visible
 // rows, without leaving empty rows at the end of the list.
-int CentredTopRow(int current, int count, int visibleRows);
+int centredTopRow(int current, int count, int visibleRows);
 
 } // namespace widgets

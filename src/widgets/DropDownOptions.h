@@ -22,56 +22,32 @@ public:
     explicit TDropDownOptions(QObject *parent = nullptr);
 
     THorizontalAlign AlignHorizontally() const { return m_alignH; }
-    void SetAlignHorizontally(THorizontalAlign a);
     TVerticalAlign AlignVertically() const { return m_alignV; }
-    void SetAlignVertically(TVerticalAlign a);
 
-    // Background of the item cells; the window colour until set.
+    // Background of the item cells: the window colour.
     QColor Color() const;
-    void SetColor(const QColor &c);
-    bool ParentColor() const { return m_parentColor; }
-    void SetParentColor(bool on);
 
     bool ColLines() const { return m_colLines; }
-    void SetColLines(bool on);
     bool RowLines() const { return m_rowLines; }
-    void SetRowLines(bool on);
-
-    bool Ctl3D() const { return m_ctl3D; }
-    void SetCtl3D(bool on);
-    bool ParentCtl3D() const { return m_parentCtl3D; }
-    void SetParentCtl3D(bool on);
 
     QCursor Cursor() const { return m_cursor; }
-    void SetCursor(const QCursor &c);
-
-    // The item font; the combo's own font while ParentFont is true.
-    QFont Font() const { return m_font; }
-    void SetFont(const QFont &f); // clears ParentFont
-    bool ParentFont() const { return m_parentFont; }
-    void SetParentFont(bool on);
 
     int MaxRows() const { return m_maxRows; }
     void SetMaxRows(int rows);
     bool ThumbTracking() const { return m_thumbTracking; }
-    void SetThumbTracking(bool on);
 
     bool Titles() const { return m_titles; }
     void SetTitles(bool on);
-    // Background of the title row; the button-face colour until set.
+    // Background of the title row: the button-face colour.
     QColor TitleColor() const;
-    void SetTitleColor(const QColor &c);
     QFont TitleFont() const { return m_titleFont; }
-    void SetTitleFont(const QFont &f);
 
     // List width in pixels: 0 = automatic (at least the combo's width), -1 = the combo's width.
     int Width() const { return m_width; }
     void SetWidth(int w);
 
-    // What the list actually uses, given the combo it drops down from.
-    QColor EffectiveColor(const QWidget *combo) const;
-    QFont EffectiveFont(const QWidget *combo) const;
-    bool EffectiveCtl3D(bool comboCtl3D) const;
+    // The item font: the combo's own.
+    QFont effectiveFont(const QWidget *combo) const;
 
 Q_SIGNALS:
     void Changed();
@@ -81,19 +57,13 @@ private:
 
     THorizontalAlign m_alignH = daLeft;
     TVerticalAlign m_alignV = daBottom;
-    QColor m_color;
-    bool m_parentColor = false;
     bool m_colLines = false;
     bool m_rowLines = false;
-    bool m_ctl3D = true;
-    bool m_parentCtl3D = true;
     QCursor m_cursor;
     QFont m_font;
-    bool m_parentFont = true;
     int m_maxRows = 7;
     bool m_thumbTracking = true;
     bool m_titles = false;
-    QColor m_titleColor;
     QFont m_titleFont;
     int m_width = 0;
 };
@@ -101,7 +71,7 @@ private:
 // Column widths in characters from a text separated like item columns; an empty
 // entry means automatic (-1). Raises platform::RaisedError("Invalid integer value for
 // a column width.") when an entry is not a whole number or is negative.
-QList<int> ParseColWidths(const QString &text);
+QList<int> parseColWidths(const QString &text);
 
 // The column and title options of the combo's list.
 class TListBoxOptions : public TDropDownOptions {
@@ -111,7 +81,6 @@ public:
 
     // 0 = automatic: the largest number of columns of any item or of the title text.
     int ColCount() const { return m_colCount; }
-    void SetColCount(int n);
 
     // Column widths in characters ("10;;5"); an empty entry means automatic. A bad
     // entry raises platform::RaisedError and the previous widths stay.

@@ -10,6 +10,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -76,7 +77,7 @@ void TIncCombo::SetUseValues(bool on)
 
 void TIncCombo::sortItems()
 {
-    const QList<int> order = SortItems(m_items, m_values, m_useValues);
+    const QList<int> order = widgets::sortItems(m_items, m_values, m_useValues);
     if (!order.isEmpty() && m_itemIndex >= 0)
         m_itemIndex = int(order.indexOf(m_itemIndex));
     if (m_itemIndex >= Count())
@@ -93,7 +94,7 @@ QString TIncCombo::valueOf(int index) const
         return {};
     if (m_useValues)
         return m_values.value(index);
-    return FirstColumn(m_items.at(index));
+    return firstColumn(m_items.at(index));
 }
 
 void TIncCombo::select(int index)
@@ -126,7 +127,7 @@ void TIncCombo::SetItemIndex(int index)
     if (index == m_itemIndex)
         return;
     select(index);
-    const QString shown = FirstColumn(m_items.at(index));
+    const QString shown = firstColumn(m_items.at(index));
     replaceText(shown, 0, int(shown.size()));
 }
 
@@ -135,7 +136,7 @@ void TIncCombo::SetValue(const QString &v)
     int found = -1;
     for (int i = 0; i < Count() && found < 0; ++i) {
         if (m_useValues ? (i < m_values.size() && m_values.at(i).compare(v, Qt::CaseInsensitive) == 0)
-                        : FirstColumn(m_items.at(i)) == v)
+                        : firstColumn(m_items.at(i)) == v)
             found = i;
     }
     SetItemIndex(found);
@@ -148,22 +149,13 @@ void TIncCombo::Clear() { SetItemIndex(-1); }
 
 // ---------------------------------------------------------------- text and OnChange
 
-namespace {
-// Marks a change the control makes itself, so it raises OnChange once, at its end,
-// when text and selection are complete.
-struct Updating {
-    explicit Updating(int &depth) : m_depth(depth) { ++m_depth; }
-    ~Updating() { --m_depth; }
-    Updating(const Updating &) = delete;
-    Updating &operator=(const Updating &) = delete;
-    int &m_depth;
-};
-} // namespace
-
 void TIncCombo::replaceText(const QString &t, int selStart, int selLength)
 {
     {
-        const Updating u(m_updating);
+        // Marks a change the control makes itself, so it raises OnChange once, at its end,
+        // when text and selection are complete.
+        ++m_updating;
+        const auto updated = qScopeGuard([this] { --m_updating; });
         if (text() != t)
             setText(t);
         if (selLength > 0) {
@@ -250,9 +242,9 @@ void TIncCombo::reselectOnEntry()
         // A text that still begins the selected item keeps it ("EX" for "EX - EXTERIOR");
         // searching could pick an earlier item that begins the same way.
         const QString t = text();
-        const bool keep = index >= 0 && !t.isEmpty() && BeginsNoCase(t, FirstColumn(m_items.at(index)));
+        const bool keep = index >= 0 && !t.isEmpty() && beginsNoCase(t, firstColumn(m_items.at(index)));
         if (!keep) {
-            m_itemIndex = FindBestMatch(m_items, t, m_canBeBlank).selected;
+            m_itemIndex = findBestMatch(m_items, t, m_canBeBlank).selected;
             m_value = valueOf(m_itemIndex);
         }
     }
@@ -314,7 +306,7 @@ void TIncCombo::DropDown()
         connect(m_list, &TIncDropDown::RowReleased, this, &TIncCombo::listRowReleased);
         connect(m_list, &TIncDropDown::Closed, this, &TIncCombo::listClosed);
     }
-    const int row = m_itemIndex >= 0 ? m_itemIndex : FindBestMatch(m_items, text(), m_canBeBlank).best;
+    const int row = m_itemIndex >= 0 ? m_itemIndex : findBestMatch(m_items, text(), m_canBeBlank).best;
     m_list->Open(row);
 }
 

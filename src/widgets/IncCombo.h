@@ -58,23 +58,13 @@ public:
     // Empties the text and clears the selection and the value.
     void Clear();
 
-    TIncComboStyle Style() const { return m_style; }
     void SetStyle(TIncComboStyle style) { m_style = style; }
-    TAutoDropDown AutoDropDown() const { return m_autoDropDown; }
-    void SetAutoDropDown(TAutoDropDown a) { m_autoDropDown = a; }
-    bool CanBeBlank() const { return m_canBeBlank; }
     void SetCanBeBlank(bool on) { m_canBeBlank = on; }
-    TEditCharCase CharCase() const { return m_charCase; }
-    void SetCharCase(TEditCharCase c) { m_charCase = c; }
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool on) { setReadOnly(on); }
-    TShowComboButton ShowComboButton() const { return m_showButton; }
     void SetShowComboButton(TShowComboButton s);
-    QCursor ButtonCursor() const { return m_buttonCursor; }
-    void SetButtonCursor(const QCursor &c) { m_buttonCursor = c; }
     // Longest search text accepted; 0 = no limit. (Not QLineEdit's maxLength: the
     // completed text may be longer.)
-    int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int n) { m_maxLength = std::max(n, 0); }
 
     TListBoxOptions *DropDownOptions() const { return m_options; }

@@ -27,7 +27,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? FirstColumn(m_combo->Items().at(m_row)) : QString();
+        return t == QAccessible::Name && isValid() ? firstColumn(m_combo->Items().at(m_row)) : QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override { return {}; }

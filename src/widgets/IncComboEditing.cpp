@@ -70,7 +70,7 @@ void TIncCombo::blankOut()
 // the text begins, without completing it.
 void TIncCombo::freeEdit(const QString &t, int caretAt)
 {
-    applySearch(FindBestMatch(m_items, t, m_canBeBlank));
+    applySearch(findBestMatch(m_items, t, m_canBeBlank));
     replaceText(t, caretAt, 0);
     if (m_autoDropDown == adChanged)
         DropDown();
@@ -103,10 +103,10 @@ void TIncCombo::typeChar(QChar c)
     search = applyCase(search);
     if (m_maxLength > 0 && search.size() > m_maxLength)
         return;
-    const IncMatch m = FindBestMatch(m_items, search, m_canBeBlank);
+    const IncMatch m = findBestMatch(m_items, search, m_canBeBlank);
     if (m_autoDropDown == adChanged)
         DropDown();
-    if (BeginsNoCase(search, m.completion)) {
+    if (beginsNoCase(search, m.completion)) {
         complete(search, m);
         return;
     }
@@ -141,10 +141,10 @@ void TIncCombo::backspace()
         return;
     }
     const QString search = applyCase(text().left(p - 1));
-    const IncMatch m = FindBestMatch(m_items, search, m_canBeBlank);
+    const IncMatch m = findBestMatch(m_items, search, m_canBeBlank);
     if (m_autoDropDown == adChanged)
         DropDown();
-    if (!search.isEmpty() && BeginsNoCase(search, m.completion))
+    if (!search.isEmpty() && beginsNoCase(search, m.completion))
         complete(search, m);
 }
 
@@ -190,8 +190,8 @@ void TIncCombo::paste()
     const QString result = applyCase(now.left(start) + clip + now.mid(end));
     if (m_maxLength > 0 && result.size() > m_maxLength)
         return;
-    const IncMatch m = FindBestMatch(m_items, result, m_canBeBlank);
-    if (BeginsNoCase(result, m.completion)) {
+    const IncMatch m = findBestMatch(m_items, result, m_canBeBlank);
+    if (beginsNoCase(result, m.completion)) {
         complete(result, m);
         return;
     }
@@ -234,7 +234,7 @@ void TIncCombo::plainEdit(QKeyEvent *e)
 void TIncCombo::moveSelection(int key)
 {
     if (m_itemIndex < 0) {
-        const IncMatch m = FindBestMatch(m_items, text(), m_canBeBlank);
+        const IncMatch m = findBestMatch(m_items, text(), m_canBeBlank);
         if (m.best >= 0)
             SetItemIndex(m.best);
     } else {

@@ -99,7 +99,7 @@ void TIncDropDown::Popup(const QRect &geometry, bool topmost)
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost)
         setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     setGeometry(geometry);
-    SetTopRow(CentredTopRow(m_current, RowCount(), m_layout.visibleRows));
+    SetTopRow(centredTopRow(m_current, RowCount(), m_layout.visibleRows));
     show();
     raise();
 }

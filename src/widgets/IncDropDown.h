@@ -22,8 +22,6 @@ public:
     // `owner` is the control the list drops down from; keys go on to it.
     explicit TIncDropDown(QWidget *owner);
 
-    QWidget *Owner() const { return m_owner; }
-
     virtual int RowCount() const = 0;
     virtual QString CellText(int row, int column) const = 0;
     virtual QString TitleText(int column) const = 0;
@@ -41,11 +39,9 @@ public:
         bool thumbTracking = true;
     };
     void SetLook(const Look &look);
-    const Look &CurrentLook() const { return m_look; }
 
     // Cell geometry and size; keeps the current row in view.
     void SetGridLayout(const DropDownLayout &layout);
-    const DropDownLayout &GridLayout() const { return m_layout; }
 
     int VisibleRows() const { return m_layout.visibleRows; }
     int ColumnCount() const { return int(m_layout.colWidths.size()); }
@@ -64,9 +60,6 @@ public:
 
     // Shows the list at a place on the screen with the current row in the middle.
     void Popup(const QRect &geometry, bool topmost);
-
-    // True while the left button, pressed on a row, is held.
-    bool Tracking() const { return m_tracking; }
 
 Q_SIGNALS:
     // The left button was pressed on a row, or moved onto one while held.

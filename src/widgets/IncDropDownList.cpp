@@ -19,14 +19,14 @@ QString TIncDropDownList::CellText(int row, int column) const
 {
     if (!m_combo || row < 0 || row >= m_combo->Count())
         return {};
-    return SplitColumns(m_combo->Items().at(row)).value(column);
+    return splitColumns(m_combo->Items().at(row)).value(column);
 }
 
 QString TIncDropDownList::TitleText(int column) const
 {
     if (!m_options || m_options->TitleText().isEmpty())
         return {};
-    return SplitColumns(m_options->TitleText()).value(column);
+    return splitColumns(m_options->TitleText()).value(column);
 }
 
 void TIncDropDownList::Refresh()
@@ -34,11 +34,11 @@ void TIncDropDownList::Refresh()
     if (!m_combo || !m_options)
         return;
     Look look;
-    look.color = m_options->EffectiveColor(m_combo);
+    look.color = m_options->Color();
     look.titleColor = m_options->TitleColor();
-    look.font = m_options->EffectiveFont(m_combo);
+    look.font = m_options->effectiveFont(m_combo);
     look.titleFont = m_options->TitleFont();
-    look.ctl3D = m_options->EffectiveCtl3D(m_combo->hasFrame());
+    look.ctl3D = m_combo->hasFrame();
     look.titles = m_options->Titles();
     look.colLines = m_options->ColLines();
     look.rowLines = m_options->RowLines();
@@ -49,7 +49,7 @@ void TIncDropDownList::Refresh()
     const QFontMetrics fm(look.font);
     const QFontMetrics tfm(look.titleFont);
     DropDownLayoutInput in;
-    in.measure = MeasureColumns(
+    in.measure = measureColumns(
         m_combo->Items(), m_options->TitleText(),
         [&fm](const QString &s) { return fm.horizontalAdvance(s); },
         [&tfm](const QString &s) { return tfm.horizontalAdvance(s); });
@@ -67,7 +67,7 @@ void TIncDropDownList::Refresh()
     in.scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     in.optionWidth = m_options->Width();
     in.comboWidth = m_combo->width();
-    SetGridLayout(LayoutDropDown(in));
+    SetGridLayout(layoutDropDown(in));
     if (isVisible())
         setGeometry(placement());
 }
@@ -77,7 +77,7 @@ QRect TIncDropDownList::placement() const
     const QRect field(m_combo->mapToGlobal(QPoint(0, 0)), m_combo->size());
     const QScreen *screen = m_combo->screen();
     const QRect area = screen ? screen->availableGeometry() : field;
-    return PlaceDropDown(field, size(), area, m_options->AlignHorizontally(), m_options->AlignVertically());
+    return placeDropDown(field, size(), area, m_options->AlignHorizontally(), m_options->AlignVertically());
 }
 
 void TIncDropDownList::Open(int row)

@@ -6,13 +6,13 @@
 
 namespace widgets {
 
-QStringList SplitColumns(const QString &item)
+QStringList splitColumns(const QString &item)
 {
     const QChar separator = item.contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(';');
     return item.split(separator);
 }
 
-QString FirstColumn(const QString &item)
+QString firstColumn(const QString &item)
 {
     const QChar separator = item.contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(';');
     const qsizetype at = item.indexOf(separator);
@@ -30,26 +30,26 @@ int commonBeginning(const QString &a, const QString &b)
 }
 } // namespace
 
-bool BeginsNoCase(const QString &text, const QString &whole)
+bool beginsNoCase(const QString &text, const QString &whole)
 {
     return text.size() <= whole.size() && commonBeginning(text, whole) == text.size();
 }
 
-IncMatch FindBestMatch(const QStringList &items, const QString &search, bool canBeBlank)
+IncMatch findBestMatch(const QStringList &items, const QString &search, bool canBeBlank)
 {
     IncMatch m;
     if (items.isEmpty())
         return m;
     m.best = 0;
-    m.count = commonBeginning(search, FirstColumn(items.at(0)));
+    m.count = commonBeginning(search, firstColumn(items.at(0)));
     for (int i = 1; i < items.size(); ++i) {
-        const int c = commonBeginning(search, FirstColumn(items.at(i)));
+        const int c = commonBeginning(search, firstColumn(items.at(i)));
         if (c > m.count) {
             m.best = i;
             m.count = c;
         }
     }
-    m.completion = FirstColumn(items.at(m.best));
+    m.completion = firstColumn(items.at(m.best));
     m.matched = m.count == search.size() && m.count != 0;
     m.selected = m.matched ? m.best : -1;
     if (search.isEmpty() && canBeBlank)
@@ -90,7 +90,7 @@ void quickSort(QList<int> &order, int l, int r, const Less &compare)
 }
 } // namespace
 
-QList<int> SortItems(QStringList &items, QStringList &values, bool useValues)
+QList<int> sortItems(QStringList &items, QStringList &values, bool useValues)
 {
     const bool pairValues = items.size() == values.size();
     if (useValues && !pairValues)

@@ -68,8 +68,6 @@ void TMaskEdit::SetText(const QString &text)
 
 void TMaskEdit::Clear() { SetText(QString()); }
 
-bool TMaskEdit::IsComplete() const { return !IsMasked() || m_mask.isComplete(m_edit); }
-
 void TMaskEdit::SetMaxLength(int length)
 {
     m_maxLength = length > 0 ? length : kNoLimit;

@@ -41,12 +41,8 @@ public:
     // Empties the field: it shows the mask's empty text.
     void Clear();
 
-    // Every required position of the mask is filled (always true without a mask).
-    bool IsComplete() const;
-
     // Maximum length of the text typed into a field without a mask; 0 or less: no limit.
     void SetMaxLength(int length);
-    int MaxLength() const { return m_maxLength; }
     // Hides QLineEdit::setMaxLength so that a maximum length given to a masked field
     // (a promoted field in a form file, say) never cuts the mask's text.
     void setMaxLength(int length) { SetMaxLength(length); }

@@ -230,22 +230,6 @@ QString MaskModel::editTextFor(const QString &value) const
     return edit;
 }
 
-bool MaskModel::isComplete(const QString &editText) const
-{
-    for (int pos = 0; pos < length(); ++pos)
-        if (isRequired(pos) && isBlankAt(editText, pos))
-            return false;
-    return true;
-}
-
-bool MaskModel::isFilled(const QString &editText) const
-{
-    for (int pos = 0; pos < length(); ++pos)
-        if (isEntry(pos) && isBlankAt(editText, pos))
-            return false;
-    return true;
-}
-
 int MaskModel::firstBlank(const QString &editText) const
 {
     for (int pos = 0; pos < length(); ++pos)

@@ -34,12 +34,10 @@ public:
     const QString &editMask() const { return m_editMask; }
     bool isEmpty() const { return m_positions.isEmpty(); }
     bool keepsLiterals() const { return m_keepLiterals; }
-    bool blanksLead() const { return m_blanksLead; }
     QChar blank() const { return m_blank; }
 
     // Number of characters shown (literals and entry positions).
     int length() const { return int(m_positions.size()); }
-    int entryCount() const { return m_entryCount; }
     bool isEntry(int pos) const;
     bool isRequired(int pos) const;
     // The literal shown at pos; a null QChar for an entry position or outside the mask.
@@ -54,8 +52,6 @@ public:
 
     // What an empty field shows: the literals, the blank character elsewhere.
     QString emptyEditText() const;
-    // The field's text when it is empty ("  /  /    " for a date; "" for a ";0" mask).
-    QString emptyText() const { return text(emptyEditText()); }
 
     // The field's text as the mask gives it: with the literals (";1") or without (";0").
     QString text(const QString &editText) const;
@@ -73,10 +69,6 @@ public:
     // that position blank. With no mask the value is returned unchanged.
     QString editTextFor(const QString &value) const;
 
-    // Every required position is filled.
-    bool isComplete(const QString &editText) const;
-    // Every entry position is filled.
-    bool isFilled(const QString &editText) const;
     // The first entry position left blank, or -1.
     int firstBlank(const QString &editText) const;
 

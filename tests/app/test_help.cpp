@@ -2,10 +2,10 @@
 #include "MessageRecorder.h"
 #include "app/UF_Principal.h"
 #include "editors/EditorFactory.h"
+#include "editors/common/UF_Margens.h"
 #include "editors/faca/UF_Faca.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFolder.h"
-#include "printing/UF_Margens.h"
 #include "app/UF_Abrir.h"
 
 #include <QPushButton>
@@ -36,7 +36,7 @@ QWidget *TestHelp::make(const QString &window)
     if (window == "open")
         return new app::TFm_Abrir(FormType::FAS, m_dir.filePath("Dados"));
     if (window == "margins")
-        return new printing::TFm_Margens;
+        return new editors::TFm_Margens;
     if (!m_factory.has(FormType::FAC))
         editors::registerEditors(m_factory);
     QWidget *editor = m_factory.create(store::formTypeNamed(window.section(' ', 0, 0))->type, nullptr, m_funcoes);

@@ -3,9 +3,9 @@
 #include "TestSupport.h"
 #include "app/UF_Principal.h"
 #include "editors/EditorFactory.h"
+#include "editors/common/UF_Margens.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
-#include "printing/UF_Margens.h"
 #include "editors/common/FichaEditor.h"
 #include "store/FormType.h"
 #include "app/UF_Abrir.h"
@@ -236,7 +236,7 @@ void TestWindowKeys::marginsDialog()
 
     const QString ini = m_dir->filePath("Forms.ini");
     MessageRecorder recorder;
-    printing::TFm_Margens dialog(nullptr, ini);
+    editors::TFm_Margens dialog(nullptr, ini);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QWidget *target = focus == "field" ? static_cast<QWidget *>(dialog.Edi_Superior) : buttonNamed(&dialog, focus);

@@ -138,5 +138,5 @@ void TestLayoutLoader::everyStoredLayoutLoads()
     }
 }
 
-QTEST_MAIN(TestLayoutLoader)
+QTEST_GUILESS_MAIN(TestLayoutLoader)
 #include "test_layoutloader.moc"

@@ -94,8 +94,8 @@ void TestIncDropDown::columns()
 {
     QFETCH(QString, item);
     QFETCH(QStringList, columns);
-    QCOMPARE(SplitColumns(item), columns);
-    QCOMPARE(FirstColumn(item), columns.first());
+    QCOMPARE(splitColumns(item), columns);
+    QCOMPARE(firstColumn(item), columns.first());
 }
 
 void TestIncDropDown::automaticWidths()
@@ -103,13 +103,13 @@ void TestIncDropDown::automaticWidths()
     const TextWidth tenPerChar = [](const QString &s) { return int(s.size()) * 10; };
     const TextWidth twelvePerChar = [](const QString &s) { return int(s.size()) * 12; };
     // Widest text of each column + 8; titles measured with their own font and counted.
-    const ColumnMeasure m = MeasureColumns({"AB;CDE", "X;Y;ZZZZ", "ABC"}, "Sigla;Nome", tenPerChar, twelvePerChar);
+    const ColumnMeasure m = measureColumns({"AB;CDE", "X;Y;ZZZZ", "ABC"}, "Sigla;Nome", tenPerChar, twelvePerChar);
     QCOMPARE(m.count, 3);
     QCOMPARE(m.autoWidths, (QList<int>{5 * 12 + 8, 4 * 12 + 8, 40 + 8}));
 
-    const ColumnMeasure titlesOnly = MeasureColumns({"A"}, "1;2;3;4", tenPerChar, tenPerChar);
+    const ColumnMeasure titlesOnly = measureColumns({"A"}, "1;2;3;4", tenPerChar, tenPerChar);
     QCOMPARE(titlesOnly.count, 4);
-    const ColumnMeasure none = MeasureColumns({}, QString(), tenPerChar, tenPerChar);
+    const ColumnMeasure none = measureColumns({}, QString(), tenPerChar, tenPerChar);
     QCOMPARE(none.count, 1);
     QCOMPARE(none.autoWidths, QList<int>{8});
 }
@@ -158,7 +158,7 @@ void TestIncDropDown::columnLayout()
     in.optionWidth = optionWidth;
     QFETCH(int, comboWidth);
     in.comboWidth = comboWidth;
-    const DropDownLayout out = LayoutDropDown(in);
+    const DropDownLayout out = layoutDropDown(in);
     QTEST(out.colWidths, "widths");
     QTEST(out.size.width(), "listWidth");
 }
@@ -255,7 +255,7 @@ void TestIncDropDown::placement()
     QFETCH(int, alignH);
     QFETCH(int, alignV);
     const QRect screen(0, 0, 800, 600);
-    const QRect placed = PlaceDropDown(field, list, screen, THorizontalAlign(alignH), TVerticalAlign(alignV));
+    const QRect placed = placeDropDown(field, list, screen, THorizontalAlign(alignH), TVerticalAlign(alignV));
     QTEST(placed.topLeft(), "topLeft");
     QCOMPARE(placed.size(), list);
     QVERIFY(placed.left() >= screen.left() && placed.right() <= screen.right());
@@ -277,7 +277,7 @@ void TestIncDropDown::centredTopRow()
 {
     QFETCH(int, current);
     QFETCH(int, count);
-    QTEST(CentredTopRow(current, count, 7), "top");
+    QTEST(widgets::centredTopRow(current, count, 7), "top");
 }
 
 void TestIncDropDown::sorting_data()
@@ -305,7 +305,7 @@ void TestIncDropDown::sorting()
     QFETCH(QStringList, items);
     QFETCH(QStringList, values);
     QFETCH(bool, useValues);
-    SortItems(items, values, useValues);
+    sortItems(items, values, useValues);
     QTEST(items, "sortedItems");
     QTEST(values, "sortedValues");
 }

@@ -3,6 +3,7 @@
 #include "editors/common/ButtonBar.h"
 #include "editors/common/FieldValues.h"
 #include "editors/common/Pendencias.h"
+#include "editors/common/UF_Margens.h"
 #include "editors/common/UF_Pendencias.h"
 #include "platform/Messages.h"
 #include "platform/PageSwitch.h"
@@ -13,26 +14,11 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace editors {
-
-namespace {
-
-// Undoes the print-copy steps however the print ends.
-class PrintCopy {
-public:
-    explicit PrintCopy(std::function<void()> undo) : m_undo(std::move(undo)) {}
-    ~PrintCopy() { m_undo(); }
-    PrintCopy(const PrintCopy &) = delete;
-    PrintCopy &operator=(const PrintCopy &) = delete;
-
-private:
-    std::function<void()> m_undo;
-};
-
-} // namespace
 
 EditorBase::EditorBase(store::FormType type, QWidget *parent) : editors::FichaEditor(type, parent)
 {
@@ -109,7 +95,7 @@ bool EditorBase::confirmClearAll()
                                     platform::MsgIcon::Question, platform::MsgButtons::YesNo)
            == platform::MsgAnswer::Yes;
 }
-void EditorBase::Btn_MargensClick() { printing::showMarginsDialog(this); }
+void EditorBase::Btn_MargensClick() { showMarginsDialog(this); }
 void EditorBase::Btn_FecharClick() { close(); }
 
 int EditorBase::copiesPreset() const
@@ -179,7 +165,8 @@ bool EditorBase::runPrint(bool askAboutPaper, const std::function<bool(const pri
     if (askAboutPaper && !acceptPaperCut())
         return false;
     preparePrintCopy();
-    const PrintCopy undo([this] { restoreAfterPrint(); });
+    // Undoes the print-copy steps however the print ends.
+    const auto undo = qScopeGuard([this] { restoreAfterPrint(); });
     return output(printing::PrintRequest{printLayouts(), printValues()});
 }
 

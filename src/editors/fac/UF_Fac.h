@@ -160,7 +160,6 @@ private:
     bool m_rebuildingOutros = false;
 
     void buildWindow();
-    QWidget *buildPages();
     void takeMembers();
     void FormCreate();
     void FormShow();

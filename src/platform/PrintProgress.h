@@ -7,7 +7,7 @@
 class QProgressDialog;
 class QWidget;
 
-namespace printing {
+namespace platform {
 
 // The small stay-on-top window the report layer shows while it produces pages:
 // "Printing progress", a progress bar and a "Cancel" button.
@@ -25,4 +25,4 @@ private:
     std::unique_ptr<QProgressDialog> m_dialog;
 };
 
-} // namespace printing
+} // namespace platform

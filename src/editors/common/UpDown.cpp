@@ -1,4 +1,4 @@
-#include "printing/UpDown.h"
+#include "editors/common/UpDown.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace printing {
+namespace editors {
 
 namespace {
 QToolButton *arrow(Qt::ArrowType type, QWidget *parent)
@@ -40,7 +40,6 @@ void UpDown::setPosition(int position)
 {
     m_position = std::clamp(position, m_minimum, m_maximum);
     m_associate->setText(QString::number(m_position));
-    emit positionChanged(m_position);
 }
 
 void UpDown::step(int direction)
@@ -51,4 +50,4 @@ void UpDown::step(int direction)
     setPosition((ok ? shown : m_position) + direction);
 }
 
-} // namespace printing
+} // namespace editors

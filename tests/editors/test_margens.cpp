@@ -1,10 +1,10 @@
 #include "MessageRecorder.h"
 
+#include "editors/common/UF_Margens.h"
+#include "editors/common/UpDown.h"
 #include "platform/RaisedError.h"
 #include "printing/MarginCheck.h"
 #include "printing/Margins.h"
-#include "printing/UF_Margens.h"
-#include "printing/UpDown.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace editors;
 using namespace printing;
 
 Q_DECLARE_METATYPE(printing::MarginValues)

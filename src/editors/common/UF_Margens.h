@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace printing {
+namespace editors {
 
 class UpDown;
 
@@ -48,7 +48,7 @@ protected:
 private:
     QLineEdit *marginField(QWidget *parent);
     UpDown *upDownFor(QLineEdit *field) const;
-    void setFields(const MarginValues &values);
+    void setFields(const printing::MarginValues &values);
 
     QString m_settingsFile;
     validation::TFm_Funcoes m_funcoes;
@@ -57,4 +57,7 @@ private:
     QPointer<QLineEdit> m_refused;
 };
 
-} // namespace printing
+// "&Margens": shows the margins dialog modally, owned by the editor.
+void showMarginsDialog(QWidget *editor);
+
+} // namespace editors

@@ -1,4 +1,4 @@
-#include "printing/UF_Margens.h"
+#include "editors/common/UF_Margens.h"
 
 #include "platform/DialogKeys.h"
 #include "platform/FocusExit.h"
@@ -8,7 +8,7 @@
 #include "platform/RaisedError.h"
 #include "printing/MarginCheck.h"
 #include "printing/Margins.h"
-#include "printing/UpDown.h"
+#include "editors/common/UpDown.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -21,7 +21,7 @@
 
 #include <cmath>
 
-namespace printing {
+namespace editors {
 
 namespace {
 
@@ -141,7 +141,7 @@ UpDown *TFm_Margens::upDownFor(QLineEdit *field) const
     return UpD_Direita;
 }
 
-void TFm_Margens::setFields(const MarginValues &values)
+void TFm_Margens::setFields(const printing::MarginValues &values)
 {
     UpD_Superior->setPosition(values.top);
     UpD_Inferior->setPosition(values.bottom);
@@ -149,7 +149,7 @@ void TFm_Margens::setFields(const MarginValues &values)
     UpD_Direita->setPosition(values.right);
 }
 
-void TFm_Margens::FormCreate() { setFields(readMargins(m_settingsFile, kDialogMarginDefaults)); }
+void TFm_Margens::FormCreate() { setFields(printing::readMargins(m_settingsFile, printing::kDialogMarginDefaults)); }
 
 bool TFm_Margens::eventFilter(QObject *watched, QEvent *event)
 {
@@ -173,22 +173,22 @@ bool TFm_Margens::eventFilter(QObject *watched, QEvent *event)
 
 void TFm_Margens::Edi_SuperiorExit(QLineEdit *field)
 {
-    const MarginExit result = checkMarginField(field->text(), m_funcoes);
+    const printing::MarginExit result = printing::checkMarginField(field->text(), m_funcoes);
     switch (result.outcome) {
-    case MarginExit::Keep:
+    case printing::MarginExit::Keep:
         m_refused = nullptr;
         return;
-    case MarginExit::Rewrite:
+    case printing::MarginExit::Rewrite:
         m_refused = nullptr;
         field->setText(result.text);
         return;
-    case MarginExit::NotANumber:
+    case printing::MarginExit::NotANumber:
         m_refused = field;
         platform::FocusExit::returnFocus(field);
-        throw platform::RaisedError(kMarginInvalid);
-    case MarginExit::OutOfRange:
+        throw platform::RaisedError(printing::kMarginInvalid);
+    case printing::MarginExit::OutOfRange:
         m_refused = field;
-        platform::Messages::show(this, platform::kCaptionFichas, kMarginInvalid, platform::MsgIcon::Error);
+        platform::Messages::show(this, platform::kCaptionFichas, printing::kMarginInvalid, platform::MsgIcon::Error);
         platform::FocusExit::returnFocus(field);
         return;
     }
@@ -200,7 +200,7 @@ void TFm_Margens::Btn_PadraoClick()
                                  platform::MsgButtons::YesNo)
         != platform::MsgAnswer::Yes)
         return;
-    setFields(kDialogMarginDefaults);
+    setFields(printing::kDialogMarginDefaults);
 }
 
 void TFm_Margens::Btn_OkClick()
@@ -211,12 +211,18 @@ void TFm_Margens::Btn_OkClick()
         try {
             return int(std::lround(m_funcoes.ValorNumerico(field->text())));
         } catch (const platform::RaisedError &) {
-            throw platform::RaisedError(kMarginInvalid);
+            throw platform::RaisedError(printing::kMarginInvalid);
         }
     };
-    writeMargins(m_settingsFile,
-                 MarginValues{whole(Edi_Superior), whole(Edi_Inferior), whole(Edi_Esquerda), whole(Edi_Direita)});
+    printing::writeMargins(m_settingsFile,
+                           printing::MarginValues{whole(Edi_Superior), whole(Edi_Inferior), whole(Edi_Esquerda), whole(Edi_Direita)});
     accept();
 }
 
-} // namespace printing
+void showMarginsDialog(QWidget *editor)
+{
+    TFm_Margens dialog(editor);
+    dialog.exec();
+}
+
+} // namespace editors

@@ -5,7 +5,7 @@
 class QLineEdit;
 class QToolButton;
 
-namespace printing {
+namespace editors {
 
 // A pair of up-down arrows attached to a text field: they step a whole number within a
 // range, without wrapping, and show it in the field. The arrows never take the focus,
@@ -21,9 +21,6 @@ public:
     // One step up (+1) or down (-1) from the number the field shows.
     void step(int direction);
 
-signals:
-    void positionChanged(int position);
-
 private:
     QLineEdit *m_associate;
     QToolButton *m_up;
@@ -33,4 +30,4 @@ private:
     int m_position;
 };
 
-} // namespace printing
+} // namespace editors

@@ -1,8 +1,8 @@
-#include "printing/PrintProgress.h"
+#include "platform/PrintProgress.h"
 
 #include <QProgressDialog>
 
-namespace printing {
+namespace platform {
 
 PrintProgress::PrintProgress(QWidget *parent, const QString &jobTitle, int pages)
     : m_dialog(std::make_unique<QProgressDialog>(jobTitle, QStringLiteral("Cancel"), 0, pages, parent,
@@ -24,4 +24,4 @@ bool PrintProgress::advance(int done)
     return !m_dialog->wasCanceled();
 }
 
-} // namespace printing
+} // namespace platform
