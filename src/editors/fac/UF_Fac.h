@@ -160,6 +160,10 @@ private:
     bool m_rebuildingOutros = false;
 
     void buildWindow();
+    void buildContribuintePages();
+    void buildInformacoesPage();
+    void buildSociosPage();
+    void buildDeclarantePage();
     QWidget *buildPages();
     void takeMembers();
     void FormCreate();
