@@ -221,13 +221,11 @@ void TFm_Fac::buildDeclarantePage()
     page->addStretch();
 }
 
+// Each member is the field of its own name.
+#define TAKE(member) take(member, #member)
+
 void TFm_Fac::takeMembers()
 {
-    // Each member is the field of its own name.
-    auto take = [this](auto *&member, const char *name) {
-        member = m_fields.require<std::remove_reference_t<decltype(*member)>>(QString::fromUtf8(name));
-    };
-#define TAKE(member) take(member, #member)
     TAKE(Inc_Pedido);
     TAKE(Mae_Inscricao);
     TAKE(IncCombo2);
@@ -255,6 +253,11 @@ void TFm_Fac::takeMembers()
     TAKE(Edi_ContadorEMail);
     TAKE(IncCombo4);
     IncCombo4->setFocusPolicy(Qt::NoFocus); // the marker is never shown, so never a Tab stop
+    takeSociosAndDeclaranteMembers();
+}
+
+void TFm_Fac::takeSociosAndDeclaranteMembers()
+{
     TAKE(Inc_Trata_Socio_1);
     TAKE(Inc_Trata_Socio_2);
     TAKE(Mae_DtJnt_Socio1);
@@ -285,8 +288,8 @@ void TFm_Fac::takeMembers()
     TAKE(RichEdit2);
     TAKE(RichEdit4);
     TAKE(Edit16);
-#undef TAKE
 }
+#undef TAKE
 
 void TFm_Fac::FormCreate()
 {
