@@ -157,7 +157,12 @@ void FieldTable::build(const QList<FieldRow> &rows)
             m_byTag.insert(row.tag, field);
         m_rows.append(row);
     }
+    makeTitles();
+    placeRows();
+}
 
+void FieldTable::makeTitles()
+{
     // The titles come after every field, so that the keyboard order of the fields is
     // not interrupted by labels before it is set.
     for (const FieldRow &row : m_rows) {
@@ -175,7 +180,10 @@ void FieldTable::build(const QList<FieldRow> &rows)
         field->setAccessibleName(row.title);
         m_titles.insert(row.control, title);
     }
+}
 
+void FieldTable::placeRows()
+{
     // Each visual row of a box is a grid of its own, so that the columns of one row do not
     // bind the widths of the next.
     std::map<std::pair<QString, int>, std::map<int, const FieldRow *>> lines;

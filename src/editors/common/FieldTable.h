@@ -119,6 +119,8 @@ public:
 private:
     void requireEveryTag(const QList<int> &order, const char *what) const;
     QWidget *make(const FieldRow &row, QWidget *parent) const;
+    void makeTitles();
+    void placeRows();
 
     QHash<QString, QWidget *> m_boxes;
     QHash<QString, QWidget *> m_byName;

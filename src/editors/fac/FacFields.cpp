@@ -78,14 +78,11 @@ QString promptFor(const FieldRow &row, const QString &block)
     return prompt;
 }
 
-} // namespace
-
-QList<FieldRow> TFm_Fac::fieldRows()
+// The request strip and the pages "Anexo" and "Contribuinte".
+QList<FieldRow> requestAndTaxpayerRows()
 {
     const auto grey = FieldState::Grey;
-    // Boxes: the request strip, the groups 01 to 08 (group 03 and 05 in parts) and the
-    // two partner pages.
-    QList<FieldRow> rows{
+    return {
         // A. Request strip.
         list("Inc_Pedido", "01 - Nat. do Pedido :", 1,
              {"INSCRIÇÃO", "ALTERAÇÃO", "REATIVAÇÃO", "CORREÇÃO", "RECADASTRAMENTO"})
@@ -126,7 +123,14 @@ QList<FieldRow> TFm_Fac::fieldRows()
         text("Edit66", "11 - Nome do Município", 311, 50).at("03.07", 1, 1, 3),
         list("IncCombo16", "12 - UF", 312, withBlank(estados())).at("03.07", 1, 2, 1),
         text("Edit67", "13 - Agência da Receita Estadual - ARE", 313, 35).at("03.07", 2, 0),
+    };
+}
 
+// The page "Informações", but for the CNAE rows; the marker and the declarant.
+QList<FieldRow> informationAndDeclarantRows()
+{
+    const auto grey = FieldState::Grey;
+    return {
         // D. Informações, group 04.
         list("Inc_FormaJur", "01 - Natureza Jurídica:", 401,
              {"EMPRESARIO INDIVIDUAL", "SOCIEDADE EM NOME COLETIVO", "SOCIEDADE P/ COTAS RESP.LTDA",
@@ -165,6 +169,15 @@ QList<FieldRow> TFm_Fac::fieldRows()
             .at("08", 0)
             .prompting(">> PREENCHA O CAMPO 01 - NOME DO DECLARANTE DO BLOCO 08 - DECLARAÇÃO DO CONTRIBUINTE  "),
     };
+}
+
+} // namespace
+
+QList<FieldRow> TFm_Fac::fieldRows()
+{
+    // Boxes: the request strip, the groups 01 to 08 (group 03 and 05 in parts) and the
+    // two partner pages.
+    QList<FieldRow> rows = requestAndTaxpayerRows() + informationAndDeclarantRows();
 
     // Group 05's CNAE (7) and description (50) pairs: row 01 and rows 02.1 to 02.9.
     const std::array<std::array<std::pair<const char *, int>, 2>, 10> cnae{{

@@ -177,42 +177,10 @@ void TFm_Fac::Inc_FormaJurChange()
         return;
     const int forma = Inc_FormaJur->ItemIndex();
     const int pedido = Inc_Pedido->ItemIndex();
-    if (forma == kEmpresario && (pedido == kInscricao || pedido == kReativacao)) {
-        PC_Socios->setTabText(0, QStringLiteral("EMPRESARIO"));
-        QStringList items = IncCombo3->Items();
-        if (items.size() == 4)
-            items.insert(4, QStringLiteral("TITULAR"));
-        IncCombo3->SetItems(items);
-        IncCombo3->SetItemIndex(4);
-        IncCombo3->setEnabled(false);
-        widgets::setTextKeepingLength(Edi_Perce_1, QStringLiteral("100,0"));
-        Edi_Perce_1->setEnabled(false);
-        Edit8->setText(QStringLiteral("EMPRESARIO"));
-        Edit8->setEnabled(false);
-        PC_Socios->setTabText(1, QStringLiteral("RESPONSÁVEL"));
-        if (Socio2Incluido) {
-            Button1->setText(QStringLiteral("Excluir Resposável"));
-            presetResponsavel();
-        } else {
-            Button1->setText(QStringLiteral("Incluir Resposável"));
-        }
-    } else {
-        PC_Socios->setTabText(0, QStringLiteral("Sócio: 01"));
-        Edi_Perce_1->setEnabled(true);
-        Edit8->setEnabled(true);
-        if (IncCombo3->Count() == 5) {
-            QStringList items = IncCombo3->Items();
-            items.removeAt(4);
-            IncCombo3->SetItems(items);
-            IncCombo3->SetItemIndex(0); // SÓCIO
-        }
-        IncCombo3->setEnabled(true);
-        PC_Socios->setTabText(1, QStringLiteral("Sócio: 02"));
-        for (QWidget *w : {static_cast<QWidget *>(Edi_Cargo_1), static_cast<QWidget *>(Edi_Perce_2),
-                           static_cast<QWidget *>(Cmb_Parti_1)})
-            w->setEnabled(true);
-        Button1->setText(Socio2Incluido ? QStringLiteral("Excluir Socio: 02") : QStringLiteral("Incluir Socio: 02"));
-    }
+    if (forma == kEmpresario && (pedido == kInscricao || pedido == kReativacao))
+        showOwnerPages();
+    else
+        showPartnerPages();
 
     if (FormaJurAnterior == kEmpresario) {
         clear(IncCombo3);
@@ -232,6 +200,49 @@ void TFm_Fac::Inc_FormaJurChange()
         items[kOutros] = kOutrosItem;
         Inc_FormaJur->SetItems(items);
     }
+}
+
+// The partner pages as the owner's page and the responsible person's page.
+void TFm_Fac::showOwnerPages()
+{
+    PC_Socios->setTabText(0, QStringLiteral("EMPRESARIO"));
+    QStringList items = IncCombo3->Items();
+    if (items.size() == 4)
+        items.insert(4, QStringLiteral("TITULAR"));
+    IncCombo3->SetItems(items);
+    IncCombo3->SetItemIndex(4);
+    IncCombo3->setEnabled(false);
+    widgets::setTextKeepingLength(Edi_Perce_1, QStringLiteral("100,0"));
+    Edi_Perce_1->setEnabled(false);
+    Edit8->setText(QStringLiteral("EMPRESARIO"));
+    Edit8->setEnabled(false);
+    PC_Socios->setTabText(1, QStringLiteral("RESPONSÁVEL"));
+    if (Socio2Incluido) {
+        Button1->setText(QStringLiteral("Excluir Resposável"));
+        presetResponsavel();
+    } else {
+        Button1->setText(QStringLiteral("Incluir Resposável"));
+    }
+}
+
+// The partner pages as the two partners' pages.
+void TFm_Fac::showPartnerPages()
+{
+    PC_Socios->setTabText(0, QStringLiteral("Sócio: 01"));
+    Edi_Perce_1->setEnabled(true);
+    Edit8->setEnabled(true);
+    if (IncCombo3->Count() == 5) {
+        QStringList items = IncCombo3->Items();
+        items.removeAt(4);
+        IncCombo3->SetItems(items);
+        IncCombo3->SetItemIndex(0); // SÓCIO
+    }
+    IncCombo3->setEnabled(true);
+    PC_Socios->setTabText(1, QStringLiteral("Sócio: 02"));
+    for (QWidget *w : {static_cast<QWidget *>(Edi_Cargo_1), static_cast<QWidget *>(Edi_Perce_2),
+                       static_cast<QWidget *>(Cmb_Parti_1)})
+        w->setEnabled(true);
+    Button1->setText(Socio2Incluido ? QStringLiteral("Excluir Socio: 02") : QStringLiteral("Incluir Socio: 02"));
 }
 
 // The responsible person of an individual entrepreneur: "RESPONS.", no share of the

@@ -76,8 +76,33 @@ void TFm_Fac::buildWindow()
     m_fields.addBox(QStringLiteral("Pedido"), strip);
 
     PC_Fac = new QTabWidget(this);
-    QVBoxLayout *page = nullptr;
+    buildContribuintePages();
+    buildInformacoesPage();
+    buildSociosPage();
+    buildDeclarantePage();
 
+    m_fields.build(fieldRows());
+    for (QWidget *w : {TabSheet4, TabSheet5})
+        static_cast<QVBoxLayout *>(w->layout())->addStretch();
+
+    Button2 = new QPushButton(QStringLiteral("&Ajuda"), this);
+    makeButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(strip);
+    layout->addWidget(PC_Fac, 1);
+    layout->addLayout(buttonBar({Button2, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
+
+    connect(Button2, &QPushButton::clicked, this, &TFm_Fac::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &TFm_Fac::Button1Click);
+}
+
+// "Anexo" (group 01) and "Contribuinte" (groups 02 and 03, with the coordinates).
+void TFm_Fac::buildContribuintePages()
+{
+    QVBoxLayout *page = nullptr;
     TabSheet7 = scrolledPage(PC_Fac, QStringLiteral("Anexo"), &page);
     auto *g01 = group(QStringLiteral("  01 - Documentos em Anexo  "), TabSheet7);
     m_fields.addBox(QStringLiteral("01"), g01);
@@ -101,7 +126,12 @@ void TFm_Fac::buildWindow()
     page->addWidget(g02);
     page->addWidget(g03);
     page->addStretch();
+}
 
+// "Informações": groups 04, 05 (CNAE rows under their captions) and 06.
+void TFm_Fac::buildInformacoesPage()
+{
+    QVBoxLayout *page = nullptr;
     TabSheet2 = scrolledPage(PC_Fac, QStringLiteral("Informações"), &page);
     auto *g04 = group(QStringLiteral("  04 - Informações Acessórias  "), TabSheet2);
     m_fields.addBox(QStringLiteral("04"), g04);
@@ -140,7 +170,12 @@ void TFm_Fac::buildWindow()
     page->addWidget(g05);
     page->addWidget(g06);
     page->addStretch();
+}
 
+// "Sócios": the two partner pages, "Incluir Sócio: 2" and the hidden marker's box.
+void TFm_Fac::buildSociosPage()
+{
+    QVBoxLayout *page = nullptr;
     TabSheet3 = scrolledPage(PC_Fac, QStringLiteral("Sócios"), &page);
     GrB_Socios = group(QStringLiteral("  07 - Identificação / Endereço Residencial do Sócio e/ou Responsável  "),
                        TabSheet3);
@@ -167,7 +202,11 @@ void TFm_Fac::buildWindow()
     page->addWidget(GrB_Socios);
     page->addWidget(bar);
     page->addStretch();
+}
 
+void TFm_Fac::buildDeclarantePage()
+{
+    QVBoxLayout *page = nullptr;
     TabSheet6 = scrolledPage(PC_Fac, QStringLiteral("Declarante"), &page);
     auto *g08 = group(QStringLiteral("08 - Declaração do Contribuinte  "), TabSheet6);
     auto *g08Layout = new QVBoxLayout(g08);
@@ -180,88 +219,77 @@ void TFm_Fac::buildWindow()
     m_fields.addBox(QStringLiteral("08"), g08);
     page->addWidget(g08);
     page->addStretch();
-
-    m_fields.build(fieldRows());
-    for (QWidget *w : {TabSheet4, TabSheet5})
-        static_cast<QVBoxLayout *>(w->layout())->addStretch();
-
-    Button2 = new QPushButton(QStringLiteral("&Ajuda"), this);
-    makeButtons();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(4);
-    layout->addWidget(strip);
-    layout->addWidget(PC_Fac, 1);
-    layout->addLayout(buttonBar({Button2, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
-
-    connect(Button2, &QPushButton::clicked, this, &TFm_Fac::Button2Click);
-    connect(Button1, &QPushButton::clicked, this, &TFm_Fac::Button1Click);
 }
+
+// Each member is the field of its own name.
+#define TAKE(member) take(member, #member)
 
 void TFm_Fac::takeMembers()
 {
-    auto take = [this](auto *&member, const char *name) {
-        member = m_fields.require<std::remove_reference_t<decltype(*member)>>(QString::fromUtf8(name));
-    };
-    take(Inc_Pedido, "Inc_Pedido");
-    take(Mae_Inscricao, "Mae_Inscricao");
-    take(IncCombo2, "IncCombo2");
+    TAKE(Inc_Pedido);
+    TAKE(Mae_Inscricao);
+    TAKE(IncCombo2);
     Lab_TIT_Inscricao = m_fields.title(QStringLiteral("Mae_Inscricao"));
     Label29 = m_fields.title(QStringLiteral("IncCombo2"));
-    take(Edit29, "Edit29");
-    take(Mae_Cgc_Contribuinte, "Mae_Cgc_Contribuinte");
-    take(MaskEdit1, "MaskEdit1");
-    take(IncCombo8, "IncCombo8");
-    take(MaskEdit7, "MaskEdit7");
-    take(IncCombo6, "IncCombo6");
-    take(IncCombo7, "IncCombo7");
-    take(MaskEdit4, "MaskEdit4");
-    take(IncCombo16, "IncCombo16");
-    take(Edit67, "Edit67");
-    take(Inc_FormaJur, "Inc_FormaJur");
-    take(Edi_FormaJur_Outros, "Edi_FormaJur_Outros");
-    take(inc_estab, "inc_estab");
-    take(Mae_CapSocial, "Mae_CapSocial");
-    take(Edi_CapSocial, "Edi_CapSocial");
-    take(Edit4, "Edit4");
-    take(IncCombo19, "IncCombo19");
-    take(IncCombo1, "IncCombo1");
-    take(Mae_ContadorCpf, "Mae_ContadorCpf");
-    take(Edi_ContadorEMail, "Edi_ContadorEMail");
-    take(IncCombo4, "IncCombo4");
+    TAKE(Edit29);
+    TAKE(Mae_Cgc_Contribuinte);
+    TAKE(MaskEdit1);
+    TAKE(IncCombo8);
+    TAKE(MaskEdit7);
+    TAKE(IncCombo6);
+    TAKE(IncCombo7);
+    TAKE(MaskEdit4);
+    TAKE(IncCombo16);
+    TAKE(Edit67);
+    TAKE(Inc_FormaJur);
+    TAKE(Edi_FormaJur_Outros);
+    TAKE(inc_estab);
+    TAKE(Mae_CapSocial);
+    TAKE(Edi_CapSocial);
+    TAKE(Edit4);
+    TAKE(IncCombo19);
+    TAKE(IncCombo1);
+    TAKE(Mae_ContadorCpf);
+    TAKE(Edi_ContadorEMail);
+    TAKE(IncCombo4);
     IncCombo4->setFocusPolicy(Qt::NoFocus); // the marker is never shown, so never a Tab stop
-    take(Inc_Trata_Socio_1, "Inc_Trata_Socio_1");
-    take(Inc_Trata_Socio_2, "Inc_Trata_Socio_2");
-    take(Mae_DtJnt_Socio1, "Mae_DtJnt_Socio1");
-    take(Mae_DtJnt_Socio2, "Mae_DtJnt_Socio2");
-    take(Cmb_TpReg_1, "Cmb_TpReg_1");
-    take(Cmb_TpReg_2, "Cmb_TpReg_2");
-    take(Mae_NrReg_1, "Mae_NrReg_1");
-    take(Mae_NrReg_2, "Mae_NrReg_2");
-    Lab_TIT_NrReg_1 = m_fields.title(QStringLiteral("Mae_NrReg_1"));
-    take(IncCombo3, "IncCombo3");
-    take(Cmb_Parti_1, "Cmb_Parti_1");
-    take(Edit8, "Edit8");
-    take(Edi_Cargo_1, "Edi_Cargo_1");
-    take(Edi_Perce_1, "Edi_Perce_1");
-    take(Edi_Perce_2, "Edi_Perce_2");
-    take(Edi_TpLog_1, "Edi_TpLog_1");
-    take(Edi_NmLog_1, "Edi_NmLog_1");
-    take(Edi_NrImv_1, "Edi_NrImv_1");
-    take(Edi_Bairr_1, "Edi_Bairr_1");
-    take(Edi_Distr_1, "Edi_Distr_1");
-    take(Edi_Munic_1, "Edi_Munic_1");
-    take(Mae_Cep_1, "Mae_Cep_1");
-    take(Mae_Tel_1, "Mae_Tel_1");
-    take(IncCombo5, "IncCombo5");
-    take(Cmb_Uf_1, "Cmb_Uf_1");
-    take(Edit1, "Edit1");
-    take(Edit2, "Edit2");
-    take(RichEdit2, "RichEdit2");
-    take(RichEdit4, "RichEdit4");
-    take(Edit16, "Edit16");
+    takeSociosAndDeclaranteMembers();
 }
+
+void TFm_Fac::takeSociosAndDeclaranteMembers()
+{
+    TAKE(Inc_Trata_Socio_1);
+    TAKE(Inc_Trata_Socio_2);
+    TAKE(Mae_DtJnt_Socio1);
+    TAKE(Mae_DtJnt_Socio2);
+    TAKE(Cmb_TpReg_1);
+    TAKE(Cmb_TpReg_2);
+    TAKE(Mae_NrReg_1);
+    TAKE(Mae_NrReg_2);
+    Lab_TIT_NrReg_1 = m_fields.title(QStringLiteral("Mae_NrReg_1"));
+    TAKE(IncCombo3);
+    TAKE(Cmb_Parti_1);
+    TAKE(Edit8);
+    TAKE(Edi_Cargo_1);
+    TAKE(Edi_Perce_1);
+    TAKE(Edi_Perce_2);
+    TAKE(Edi_TpLog_1);
+    TAKE(Edi_NmLog_1);
+    TAKE(Edi_NrImv_1);
+    TAKE(Edi_Bairr_1);
+    TAKE(Edi_Distr_1);
+    TAKE(Edi_Munic_1);
+    TAKE(Mae_Cep_1);
+    TAKE(Mae_Tel_1);
+    TAKE(IncCombo5);
+    TAKE(Cmb_Uf_1);
+    TAKE(Edit1);
+    TAKE(Edit2);
+    TAKE(RichEdit2);
+    TAKE(RichEdit4);
+    TAKE(Edit16);
+}
+#undef TAKE
 
 void TFm_Fac::FormCreate()
 {

@@ -154,13 +154,25 @@ private:
     // Item 16 of the legal forms and the list's text read "OUTROS - " and the other form.
     void rebuildOutros();
     void presetResponsavel();
+    void showOwnerPages();
+    void showPartnerPages();
     static void showUfCode(widgets::TIncCombo *uf);
     // Rule 14 once the user said yes.
     void limpar();
     bool m_rebuildingOutros = false;
 
     void buildWindow();
+    void buildContribuintePages();
+    void buildInformacoesPage();
+    void buildSociosPage();
+    void buildDeclarantePage();
     void takeMembers();
+    void takeSociosAndDeclaranteMembers();
+    template <typename T>
+    void take(T *&member, const char *name)
+    {
+        member = m_fields.require<T>(QString::fromUtf8(name));
+    }
     void FormCreate();
     void FormShow();
 

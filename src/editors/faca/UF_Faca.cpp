@@ -50,37 +50,38 @@ QGroupBox *groupOn(QWidget *page, const QString &title)
     return group;
 }
 
+// Codes printed for the request nature; the blank entry has none.
+const QStringList kPedido{"Inscrição", "Alteração", "Reativação", "Correção", "Recadastramento", " "};
+const QStringList kPedidoValores{"1-Inscrição", "2-Alteração", "3-Reativação", "4-Correção", "5-Recadastramento"};
+const QStringList kCondicao{"Proprietário",     "Condômino",        "Arrendatário",          "Usufrutuário",
+                           "Parceiro",         "Comodatário",      "Pescador",              "Posseiro",
+                           "NU Proprietário",  "Mutuário ",        "Pr.Rur.Com.Quilombola", "Co-Proprietário",
+                           "Pr.Rur.Res.Indigena"};
+// The indigenous-reserve producer prints with code 8, as the authority's form
+// codes it, beside "8-Posseiro".
+const QStringList kCondicaoValores{"1-Proprietário",  "2-Condômino",     "3-Arrendatário",
+                                  "4-Usufrutuário",  "5-Parceiro",      "6-Comodatário",
+                                  "7-Pescador",      "8-Posseiro",      "9-NU Proprietário",
+                                  "10-Mutuário ",    "11-Pr.Rur.Com.Quilombola", "12-Co-Proprietário",
+                                  "8-Pr.Rur.Res.Indigena", ""};
+const QStringList kPrazo{"Sim ", "Não"};
+
 } // namespace
 
 QList<FieldRow> TFm_Faca::fieldRows()
 {
-    // Codes printed for the request nature; the blank entry has none.
-    const QStringList pedido{"Inscrição", "Alteração", "Reativação", "Correção", "Recadastramento", " "};
-    const QStringList pedidoValores{"1-Inscrição", "2-Alteração", "3-Reativação", "4-Correção", "5-Recadastramento"};
-    const QStringList condicao{"Proprietário",     "Condômino",        "Arrendatário",          "Usufrutuário",
-                               "Parceiro",         "Comodatário",      "Pescador",              "Posseiro",
-                               "NU Proprietário",  "Mutuário ",        "Pr.Rur.Com.Quilombola", "Co-Proprietário",
-                               "Pr.Rur.Res.Indigena"};
-    // The indigenous-reserve producer prints with code 8, as the authority's form
-    // codes it, beside "8-Posseiro".
-    const QStringList condicaoValores{"1-Proprietário",  "2-Condômino",     "3-Arrendatário",
-                                      "4-Usufrutuário",  "5-Parceiro",      "6-Comodatário",
-                                      "7-Pescador",      "8-Posseiro",      "9-NU Proprietário",
-                                      "10-Mutuário ",    "11-Pr.Rur.Com.Quilombola", "12-Co-Proprietário",
-                                      "8-Pr.Rur.Res.Indigena", ""};
-    const QStringList prazo{"Sim ", "Não"};
 
     return {
         // Header, titles before the fields.
         masked("Mae_Inscricao", "01-Inscrição Estadual Nº :", 1, kMaskInscricao).at(kHeader, 0, 0, 2).beside().titled("Lab_TIT_Inscricao"),
-        list("Inc_Pedido", "02-Natureza do Pedido :", 2, pedido).withValues(pedidoValores).at(kHeader, 0, 1, 2).beside(),
+        list("Inc_Pedido", "02-Natureza do Pedido :", 2, kPedido).withValues(kPedidoValores).at(kHeader, 0, 1, 2).beside(),
 
         // Page 1, "01 - Identificação do Produtor".
         text("Edit6", "01-Nome ou Razão Social", 11, 46).at(kProdutor, 0, 0, 3),
         plain("mae_Cpf", "02- CPF ou CNPJ", 12, 14).at(kProdutor, 0, 1, 1),
         plain("MaskEdit5", "03-NIRF/INCRA/SIPRA/FUNAI/RGP", 13, 50).at(kProdutor, 1, 0, 3),
-        list("incCmb_Condicao", "04-Condição do Produtor", 14, condicao).withValues(condicaoValores).at(kProdutor, 1, 1, 2),
-        list("incCmb_Prazo", "06-Contrato com Prazo Determinado?", 15, prazo).withValues({"SIM", "NÃO"}).at(kProdutor, 2, 0, 2),
+        list("incCmb_Condicao", "04-Condição do Produtor", 14, kCondicao).withValues(kCondicaoValores).at(kProdutor, 1, 1, 2),
+        list("incCmb_Prazo", "06-Contrato com Prazo Determinado?", 15, kPrazo).withValues({"SIM", "NÃO"}).at(kProdutor, 2, 0, 2),
         masked("mae_DtFimContrato", "07-Data Fim do Contrato", 16, kMaskData).at(kProdutor, 2, 1, 1),
         masked("MaskEdit2", "08-Data Inicio Atividades", 45, kMaskData).at(kProdutor, 2, 2, 1),
         masked("MaskEdit3", "05-CNPJ", 50, kMaskCnpj).at(kProdutor, 1, 2, 2).initially(FieldState::Grey),
@@ -145,6 +146,49 @@ QString TFm_Faca::helpFile()
 TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     : EditorBase(store::FormType::FACA, parent), m_funcoes(funcoes)
 {
+    buildPages();
+    Mae_Inscricao = m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_Inscricao"));
+    Inc_Pedido = m_fields.require<widgets::TIncCombo>(QStringLiteral("Inc_Pedido"));
+    incCmb_Condicao = m_fields.require<widgets::TIncCombo>(QStringLiteral("incCmb_Condicao"));
+    incCmb_Prazo = m_fields.require<widgets::TIncCombo>(QStringLiteral("incCmb_Prazo"));
+    MaskEdit3 = m_fields.require<widgets::TMaskEdit>(QStringLiteral("MaskEdit3"));
+    Lab_TIT_Inscricao = m_fields.title(QStringLiteral("Mae_Inscricao"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(GrB_Cabecalho);
+    layout->addWidget(PC_Faca, 1);
+
+    Button1 = new QPushButton(QStringLiteral("Ajuda"), this);
+    makeButtons();
+    Button1->setObjectName(QStringLiteral("Button1"));
+    // Ajuda stands first but is reached last with the keyboard (the chain below).
+    layout->addLayout(buttonBar({Button1, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
+
+    connect(Button1, &QPushButton::clicked, this, &TFm_Faca::Button1Click);
+    connect(Inc_Pedido, &widgets::TIncCombo::OnChange, this, &TFm_Faca::Inc_PedidoChange);
+    connect(incCmb_Condicao, &widgets::TIncCombo::OnChange, this, &TFm_Faca::incCmb_CondicaoChange);
+
+    chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar << Button1);
+    setRecordFields(m_fields.tagged(recordOrder()));
+
+    // Mae_InscricaoExit: either Inscrição Estadual rule passes.
+    bindCheck(Mae_Inscricao, [f = &m_funcoes](const QString &t) {
+        return validation::checkIeUmOuDoisDigitos(*f, t, validation::msg::kIeInvalidaFaca);
+    });
+    // mae_DtFimContratoExit serves both contract dates; mae_DataDeclaracaoExit the declaration's.
+    for (const char *date : {"mae_DtFimContrato", "MaskEdit2", "mae_DataDeclaracao"})
+        bindCheck(m_fields.require<widgets::TMaskEdit>(QString::fromLatin1(date)),
+                  [](const QString &t) { return validation::checkDate(t, validation::msg::kDataInvalidaFaca); });
+
+    FormCreate();
+    fixSizeWhenShown(QSize(559, 404));
+}
+
+// The header, the four pages and their groups, with the fields built into them.
+void TFm_Faca::buildPages()
+{
     GrB_Cabecalho = new QGroupBox(this);
     PC_Faca = new QTabWidget(this);
     PC_Faca->setObjectName(QStringLiteral("PC_Faca"));
@@ -196,44 +240,6 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
             v->addWidget(g);
         v->addStretch();
     }
-
-    Mae_Inscricao = m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_Inscricao"));
-    Inc_Pedido = m_fields.require<widgets::TIncCombo>(QStringLiteral("Inc_Pedido"));
-    incCmb_Condicao = m_fields.require<widgets::TIncCombo>(QStringLiteral("incCmb_Condicao"));
-    incCmb_Prazo = m_fields.require<widgets::TIncCombo>(QStringLiteral("incCmb_Prazo"));
-    MaskEdit3 = m_fields.require<widgets::TMaskEdit>(QStringLiteral("MaskEdit3"));
-    Lab_TIT_Inscricao = m_fields.title(QStringLiteral("Mae_Inscricao"));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(4);
-    layout->addWidget(GrB_Cabecalho);
-    layout->addWidget(PC_Faca, 1);
-
-    Button1 = new QPushButton(QStringLiteral("Ajuda"), this);
-    makeButtons();
-    Button1->setObjectName(QStringLiteral("Button1"));
-    // Ajuda stands first but is reached last with the keyboard (the chain below).
-    layout->addLayout(buttonBar({Button1, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
-
-    connect(Button1, &QPushButton::clicked, this, &TFm_Faca::Button1Click);
-    connect(Inc_Pedido, &widgets::TIncCombo::OnChange, this, &TFm_Faca::Inc_PedidoChange);
-    connect(incCmb_Condicao, &widgets::TIncCombo::OnChange, this, &TFm_Faca::incCmb_CondicaoChange);
-
-    chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar << Button1);
-    setRecordFields(m_fields.tagged(recordOrder()));
-
-    // Mae_InscricaoExit: either Inscrição Estadual rule passes.
-    bindCheck(Mae_Inscricao, [f = &m_funcoes](const QString &t) {
-        return validation::checkIeUmOuDoisDigitos(*f, t, validation::msg::kIeInvalidaFaca);
-    });
-    // mae_DtFimContratoExit serves both contract dates; mae_DataDeclaracaoExit the declaration's.
-    for (const char *date : {"mae_DtFimContrato", "MaskEdit2", "mae_DataDeclaracao"})
-        bindCheck(m_fields.require<widgets::TMaskEdit>(QString::fromLatin1(date)),
-                  [](const QString &t) { return validation::checkDate(t, validation::msg::kDataInvalidaFaca); });
-
-    FormCreate();
-    fixSizeWhenShown(QSize(559, 404));
 }
 
 void TFm_Faca::FormCreate()

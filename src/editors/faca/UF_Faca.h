@@ -58,6 +58,7 @@ public:
 
 private:
     void FormCreate();
+    void buildPages();
 
     const validation::TFm_Funcoes &m_funcoes;
 };
