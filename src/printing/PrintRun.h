@@ -17,10 +17,6 @@ class PrintDialog;
 
 namespace printing {
 
-// The layouts' names: TRl_Fac_1, TRl_Fac_2, TRl_Faca, TRl_Fas, TRl_Fca.
-inline const QString kLayoutFaca = QStringLiteral("TRl_Faca");
-inline const QString kLayoutFas = QStringLiteral("TRl_Fas");
-inline const QString kLayoutFca = QStringLiteral("TRl_Fca");
 
 class PrintRun {
 public:

@@ -3,6 +3,7 @@
 #include "store/RecordFormat.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace store {
 
@@ -21,6 +22,7 @@ struct FormTypeInfo {
     QString editorCaption;
     QString saveCaption;
     RecordFormat record;
+    QStringList layouts;     // the print layouts of its pages, in printing order
 };
 
 const FormTypeInfo &formTypeInfo(FormType type);

@@ -112,6 +112,8 @@ private:
     void deleteSelection(bool toClipboard);
     void paste();
     void plainEdit(QKeyEvent *e);
+    bool listKey(QKeyEvent *e);
+    bool editShortcut(QKeyEvent *e);
     void freeEdit(const QString &t, int caretAt);
     void moveSelection(int key);
     void escape(QKeyEvent *e);

@@ -280,6 +280,19 @@ bool TIncCombo::event(QEvent *e)
 
 void TIncCombo::keyPressEvent(QKeyEvent *e)
 {
+    if (listKey(e) || editShortcut(e))
+        return;
+    if (isTyping(e)) {
+        e->accept();
+        typeText(e->text());
+        return;
+    }
+    plainEdit(e);
+}
+
+// The keys of the list and the caret's deletions; false for any other key.
+bool TIncCombo::listKey(QKeyEvent *e)
+{
     const bool open = DroppedDown();
     const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
     switch (e->key()) {
@@ -294,7 +307,7 @@ void TIncCombo::keyPressEvent(QKeyEvent *e)
         } else if (!ReadOnly()) {
             moveSelection(e->key());
         }
-        return;
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (open) {
@@ -303,7 +316,7 @@ void TIncCombo::keyPressEvent(QKeyEvent *e)
         } else {
             e->ignore(); // the window's default button
         }
-        return;
+        return true;
     case Qt::Key_Escape:
         if (open) {
             CloseUp();
@@ -311,48 +324,49 @@ void TIncCombo::keyPressEvent(QKeyEvent *e)
         } else {
             escape(e);
         }
-        return;
+        return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         e->ignore();
-        return;
+        return true;
     case Qt::Key_Backspace:
         if (!(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
             e->accept();
             backspace();
-            return;
+            return true;
         }
         break;
     case Qt::Key_Delete:
         if (mods == Qt::NoModifier) {
             e->accept();
             deleteSelection(false);
-            return;
+            return true;
         }
         break;
     default:
         break;
     }
+    return false;
+}
+
+// Paste, cut, undo and redo as the lookup allows them; false for any other key.
+bool TIncCombo::editShortcut(QKeyEvent *e)
+{
     if (e->matches(QKeySequence::Paste)) {
         e->accept();
         paste();
-        return;
+        return true;
     }
     if (e->matches(QKeySequence::Cut)) {
         e->accept();
         deleteSelection(true);
-        return;
+        return true;
     }
     if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
         e->accept(); // would bring back a text that no search produced
-        return;
+        return true;
     }
-    if (isTyping(e)) {
-        e->accept();
-        typeText(e->text());
-        return;
-    }
-    plainEdit(e);
+    return false;
 }
 
 void TIncCombo::inputMethodEvent(QInputMethodEvent *e)

@@ -33,7 +33,6 @@ public:
         setRecordFields({{1, widgets::FieldKind::Text, name}});
     }
 
-    QList<printing::PrintLayout> printLayouts() const override { return {{printing::kLayoutFca, {}}}; }
     int copiesPreset() const override { return preset > 0 ? preset : EditorBase::copiesPreset(); }
 
     QLineEdit *name = nullptr;

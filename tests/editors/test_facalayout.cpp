@@ -90,7 +90,7 @@ void TestFacaLayout::everyDataLabelFilledFromItsControl()
 {
     QFETCH(int, tag);
     QFETCH(QString, control);
-    Layout layout = LayoutLoader::load(kLayoutFaca);
+    Layout layout = LayoutLoader::load(QStringLiteral("TRl_Faca"));
     int labels = 0;
     int dataLabels = 0;
     layout.forEachElement([&](Element &e) {

@@ -59,7 +59,7 @@ PageContent TestFasLayout::firstPage(const TFm_Fas &editor, const MarginValues &
     const QString ini = m_dir.filePath(QStringLiteral("Forms.ini"));
     writeMargins(ini, margins);
     const FieldValues values(editor.recordFields());
-    const Layout layout = createLayout(PrintLayout{kLayoutFas, {}}, [&values](int tag) { return values.valueOf(tag); }, ini);
+    const Layout layout = createLayout(PrintLayout{QStringLiteral("TRl_Fas"), {}}, [&values](int tag) { return values.valueOf(tag); }, ini);
     const QList<PageContent> result = LayoutEngine(m_measurer).paginate(layout);
     if (pages)
         *pages = int(result.size());
@@ -97,7 +97,7 @@ void TestFasLayout::everyDataLabelHasItsControl()
     QFETCH(QString, control);
     TFm_Fas editor(m_funcoes);
     editor.setAttribute(Qt::WA_DeleteOnClose, false);
-    Layout layout = LayoutLoader::load(kLayoutFas);
+    Layout layout = LayoutLoader::load(QStringLiteral("TRl_Fas"));
     std::multiset<int> printed;
     layout.forEachElement([&printed](Element &e) {
         if (const auto *l = std::get_if<TextLabel>(&e); l && l->tag > 0)

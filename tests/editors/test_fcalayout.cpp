@@ -44,16 +44,16 @@ QList<PageContent> TestFcaLayout::pagesWith(const FcaFields &fca, const MarginVa
     const QString ini = m_dir.filePath(QStringLiteral("Forms.ini"));
     writeMargins(ini, margins);
     const FieldValues values(fca.fields);
-    const Layout layout = createLayout(PrintLayout{kLayoutFca, {}}, [&values](int tag) { return values.valueOf(tag); }, ini);
+    const Layout layout = createLayout(PrintLayout{QStringLiteral("TRl_Fca"), {}}, [&values](int tag) { return values.valueOf(tag); }, ini);
     return LayoutEngine(m_measurer).paginate(layout);
 }
 
 void TestFcaLayout::designedAsTheFormIs()
 {
-    const Layout layout = LayoutLoader::load(kLayoutFca);
+    const Layout layout = LayoutLoader::load(QStringLiteral("TRl_Fca"));
     QCOMPARE(layout.reportTitle, QStringLiteral("FAS - Página 1/1"));
     QCOMPARE(layout.copies, 2);
-    QCOMPARE(copiesPreset(kLayoutFca), 2);
+    QCOMPARE(copiesPreset(QStringLiteral("TRl_Fca")), 2);
     QCOMPARE(layout.unit, LayoutUnit::Millimetres);
     QCOMPARE(layout.marginDefaults, (MarginValues{5, 5, 5, 5}));
     QCOMPARE(layout.bandWidth, 204.0);
@@ -62,7 +62,7 @@ void TestFcaLayout::designedAsTheFormIs()
         heights.append(b.height);
     QCOMPARE(heights, (QList<double>{17.2, 31.0, 69.8, 69.8, 70.4, 25.4}));
     QCOMPARE(layout.bands.first().kind, BandKind::Title);
-    QVERIFY(LayoutLoader::names().contains(kLayoutFca));
+    QVERIFY(LayoutLoader::names().contains(QStringLiteral("TRl_Fca")));
 }
 
 void TestFcaLayout::fitsWithRoomToSpare_data()

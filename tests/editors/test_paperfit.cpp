@@ -160,7 +160,7 @@ void TestPaperFit::cutValuesOfARequest()
     QFETCH(QString, line);
     QFETCH(bool, twice);
 
-    PrintLayout layout{kLayoutFca, {}};
+    PrintLayout layout{QStringLiteral("TRl_Fca"), {}};
     if (form == QLatin1String("FACA"))
         layout = editors::TFm_Faca(m_funcoes).printLayouts().first();
     PrintRequest request{{layout}, [values](int tag) {

@@ -49,7 +49,7 @@ QString pdfText(const QString &path, int pageNumber = 0, bool boxes = false)
 }
 
 // The request an FCA editor with these fields hands over.
-PrintRequest requestFor(const FcaFields &fca, const QStringList &layouts = {kLayoutFca})
+PrintRequest requestFor(const FcaFields &fca, const QStringList &layouts = {QStringLiteral("TRl_Fca")})
 {
     PrintRequest request;
     for (const QString &name : layouts)
@@ -125,7 +125,7 @@ void TestPrintRun::cancelPrintsNothingAndSaysNothing()
     platform::PdfPrintDialog dialog(out);
     dialog.cancel();
     FcaFields fca;
-    QVERIFY(!PrintRun::run(&fca.window, requestFor(fca), copiesPreset(kLayoutFca), dialog));
+    QVERIFY(!PrintRun::run(&fca.window, requestFor(fca), copiesPreset(QStringLiteral("TRl_Fca")), dialog));
     QCOMPARE(dialog.presets, QList<int>{2});
     QVERIFY(!QFile::exists(out));
     QVERIFY(recorder.messages.isEmpty());
@@ -181,7 +181,7 @@ void TestPrintRun::unusablePrinterIsReported()
     FcaFields fca;
     if (!asFile)
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!PrintRun::run(&fca.window, requestFor(fca, {kLayoutFca, kLayoutFca}), 2, dialog));
+    QVERIFY(!PrintRun::run(&fca.window, requestFor(fca, {QStringLiteral("TRl_Fca"), QStringLiteral("TRl_Fca")}), 2, dialog));
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.last().caption, platform::kCaptionFichas);
     QVERIFY2(recorder.last().text.contains(QDir::toNativeSeparators(out)), qPrintable(recorder.last().text));
@@ -224,7 +224,7 @@ void TestPrintRun::everyLayoutInOneFile()
     FcaFields fca;
     const QString out = m_dir.filePath(QStringLiteral("two.pdf"));
     QString error;
-    QVERIFY2(renderToPdf(requestFor(fca, {kLayoutFca, kLayoutFca}), out, &error), qPrintable(error));
+    QVERIFY2(renderToPdf(requestFor(fca, {QStringLiteral("TRl_Fca"), QStringLiteral("TRl_Fca")}), out, &error), qPrintable(error));
     QVERIFY(toolOutput(QStringLiteral("pdfinfo"), {out}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
 }
 

@@ -98,6 +98,14 @@ bool EditorBase::confirmClearAll()
 void EditorBase::Btn_MargensClick() { showMarginsDialog(this); }
 void EditorBase::Btn_FecharClick() { close(); }
 
+QList<printing::PrintLayout> EditorBase::printLayouts() const
+{
+    QList<printing::PrintLayout> layouts;
+    for (const QString &name : store::formTypeInfo(formType()).layouts)
+        layouts.append(printLayout(name));
+    return layouts;
+}
+
 int EditorBase::copiesPreset() const
 {
     const QList<printing::PrintLayout> layouts = printLayouts();

@@ -40,8 +40,11 @@ public:
     // said so itself).
     bool printToPdf(const QString &pdfPath, QString *error);
 
-    // The form's page kinds in printing order, each with its own steps.
-    virtual QList<printing::PrintLayout> printLayouts() const { return {}; }
+    // The form's page kinds in printing order, each with its own steps: the layouts its
+    // form type names, each as printLayout() gives it.
+    virtual QList<printing::PrintLayout> printLayouts() const;
+    // One layout of the form type with the form's own steps for it; none by default.
+    virtual printing::PrintLayout printLayout(const QString &name) const { return {name, {}}; }
     // The copies the print dialog proposes: the first layout's own preset. A form whose
     // preset depends on a field overrides it.
     virtual int copiesPreset() const;

@@ -42,6 +42,39 @@ TFm_Margens::TFm_Margens(QWidget *parent, const QString &settingsFile)
     setObjectName(QStringLiteral("Fm_Margens"));
     setWindowTitle(QStringLiteral("Configurar Margens"));
 
+    QFrame *panel = buildPanel();
+    QHBoxLayout *buttons = buildButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(Edi_Superior, Edi_Inferior);
+    setTabOrder(Edi_Inferior, Edi_Esquerda);
+    setTabOrder(Edi_Esquerda, Edi_Direita);
+    setTabOrder(Edi_Direita, Btn_Ok);
+    setTabOrder(Btn_Ok, Btn_Padrao);
+    setTabOrder(Btn_Padrao, Btn_Cancelar);
+
+    for (QLineEdit *field : {Edi_Superior, Edi_Inferior, Edi_Esquerda, Edi_Direita}) {
+        platform::FocusExit::bind(field, [this, field] { Edi_SuperiorExit(field); });
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
+            if (m_refused == field && !platform::FocusExit::handling())
+                m_refused = nullptr;
+        });
+    }
+    connect(Btn_Ok, &QPushButton::clicked, this, [this] { platform::guard(this, [this] { Btn_OkClick(); }); });
+    connect(Btn_Padrao, &QPushButton::clicked, this, [this] { platform::guard(this, [this] { Btn_PadraoClick(); }); });
+    connect(Btn_Cancelar, &QPushButton::clicked, this, &QDialog::reject);
+
+    FormCreate();
+    Edi_Superior->setFocus(Qt::OtherFocusReason);
+}
+
+// The raised panel: the explanation, then the four margins, each with its up-down.
+QFrame *TFm_Margens::buildPanel()
+{
     auto *panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
@@ -83,7 +116,11 @@ TFm_Margens::TFm_Margens(QWidget *parent, const QString &settingsFile)
     auto *panelLayout = new QVBoxLayout(panel);
     panelLayout->addWidget(Lab_Texto_App);
     panelLayout->addLayout(grid);
+    return panel;
+}
 
+QHBoxLayout *TFm_Margens::buildButtons()
+{
     Btn_Ok = new QPushButton(QStringLiteral("Ok"), this);
     Btn_Padrao = new QPushButton(QStringLiteral("Padrão"), this);
     Btn_Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
@@ -93,32 +130,7 @@ TFm_Margens::TFm_Margens(QWidget *parent, const QString &settingsFile)
     buttons->addWidget(Btn_Ok);
     buttons->addWidget(Btn_Padrao);
     buttons->addWidget(Btn_Cancelar);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(panel);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(Edi_Superior, Edi_Inferior);
-    setTabOrder(Edi_Inferior, Edi_Esquerda);
-    setTabOrder(Edi_Esquerda, Edi_Direita);
-    setTabOrder(Edi_Direita, Btn_Ok);
-    setTabOrder(Btn_Ok, Btn_Padrao);
-    setTabOrder(Btn_Padrao, Btn_Cancelar);
-
-    for (QLineEdit *field : {Edi_Superior, Edi_Inferior, Edi_Esquerda, Edi_Direita}) {
-        platform::FocusExit::bind(field, [this, field] { Edi_SuperiorExit(field); });
-        connect(field, &QLineEdit::textChanged, this, [this, field] {
-            if (m_refused == field && !platform::FocusExit::handling())
-                m_refused = nullptr;
-        });
-    }
-    connect(Btn_Ok, &QPushButton::clicked, this, [this] { platform::guard(this, [this] { Btn_OkClick(); }); });
-    connect(Btn_Padrao, &QPushButton::clicked, this, [this] { platform::guard(this, [this] { Btn_PadraoClick(); }); });
-    connect(Btn_Cancelar, &QPushButton::clicked, this, &QDialog::reject);
-
-    FormCreate();
-    Edi_Superior->setFocus(Qt::OtherFocusReason);
+    return buttons;
 }
 
 QLineEdit *TFm_Margens::marginField(QWidget *parent)

@@ -7,6 +7,8 @@
 #include <QPointer>
 
 class QLabel;
+class QFrame;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -47,6 +49,8 @@ protected:
 
 private:
     QLineEdit *marginField(QWidget *parent);
+    QFrame *buildPanel();
+    QHBoxLayout *buildButtons();
     UpDown *upDownFor(QLineEdit *field) const;
     void setFields(const printing::MarginValues &values);
 

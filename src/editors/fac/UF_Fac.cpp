@@ -333,11 +333,7 @@ QString TFm_Fac::escapedErrorText() const
     return QStringLiteral("Tentativa de Abrir um arquivo da FAC antinga!");
 }
 
-QList<printing::PrintLayout> TFm_Fac::printLayouts() const
-{
-    return {{facprint::kLayoutPage1, facprint::pageSteps(facprint::kLayoutPage1)},
-            {facprint::kLayoutPage2, facprint::pageSteps(facprint::kLayoutPage2)}};
-}
+printing::PrintLayout TFm_Fac::printLayout(const QString &name) const { return {name, facprint::pageSteps(name)}; }
 
 QString TFm_Fac::promptOf(const QString &control) const
 {

@@ -130,7 +130,7 @@ public:
     void Button2Click();                                   // 15, help
 
     // Page 1, then page 2, each with its steps.
-    QList<printing::PrintLayout> printLayouts() const override;
+    printing::PrintLayout printLayout(const QString &name) const override;
     // A request nature, then a declarant: each missing one with its field's prompt.
     PrintProblems printProblems() const override;
     // The printed copy's values: the text fields in capitals.

@@ -250,12 +250,12 @@ void TFm_Faca::FormCreate()
 }
 
 // The layout's working labels of the place and the date print as one line.
-QList<printing::PrintLayout> TFm_Faca::printLayouts() const
+printing::PrintLayout TFm_Faca::printLayout(const QString &name) const
 {
-    return {{printing::kLayoutFaca,
+    return {name,
              {[](printing::Layout &l, const printing::TagValues &) { faca::clearPlaceAndDate(l); },
               [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }},
-             {{QStringLiteral("lab_LocalData"), 31}}}};
+             {{QStringLiteral("lab_LocalData"), 31}}};
 }
 
 

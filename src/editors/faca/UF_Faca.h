@@ -45,7 +45,7 @@ public:
 
     // The checks before printing that the form fails, in their order.
     PrintProblems printProblems() const override;
-    QList<printing::PrintLayout> printLayouts() const override;
+    printing::PrintLayout printLayout(const QString &name) const override;
 
 
     // The field table, the tags in record-line order and in keyboard order.

@@ -189,7 +189,6 @@ void TFm_Fas::beforeRecordLine(int tag, const QString &value)
         Cmb_TpReg_Emp->SetItemIndex(type);
 }
 
-QList<printing::PrintLayout> TFm_Fas::printLayouts() const { return {{printing::kLayoutFas, {}}}; }
 
 PrintProblems TFm_Fas::printProblems() const
 {

@@ -31,7 +31,6 @@ public:
 
 
 
-    QList<printing::PrintLayout> printLayouts() const override;
     // The partners' missing Junta Comercial dates, which stop the print.
     PrintProblems printProblems() const override;
     // The copies the print dialog proposes: by the taxpayer's registration type.

@@ -126,7 +126,6 @@ void TFm_Fca::FormCreate()
     LimpaCampos();
 }
 
-QList<printing::PrintLayout> TFm_Fca::printLayouts() const { return {{printing::kLayoutFca, {}}}; }
 
 
 

@@ -26,7 +26,6 @@ public:
 
 
 
-    QList<printing::PrintLayout> printLayouts() const override;
 
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
