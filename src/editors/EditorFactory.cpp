@@ -19,20 +19,20 @@ editors::FichaEditor *EditorFactory::create(store::FormType type, QWidget *paren
     return it == m_creators.end() ? nullptr : it->second(parent, funcoes);
 }
 
+namespace {
+template <typename Editor>
+void addEditor(EditorFactory &factory, store::FormType type)
+{
+    factory.add(type, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) { return new Editor(funcoes, parent); });
+}
+} // namespace
+
 void registerEditors(EditorFactory &factory)
 {
-    factory.add(store::FormType::FAC, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
-        return new TFm_Fac(funcoes, parent);
-    });
-    factory.add(store::FormType::FACA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
-        return new TFm_Faca(funcoes, parent);
-    });
-    factory.add(store::FormType::FAS, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
-        return new TFm_Fas(funcoes, parent);
-    });
-    factory.add(store::FormType::FCA, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) {
-        return new TFm_Fca(funcoes, parent);
-    });
+    addEditor<TFm_Fac>(factory, store::FormType::FAC);
+    addEditor<TFm_Faca>(factory, store::FormType::FACA);
+    addEditor<TFm_Fas>(factory, store::FormType::FAS);
+    addEditor<TFm_Fca>(factory, store::FormType::FCA);
 }
 
 } // namespace editors
