@@ -81,6 +81,7 @@ void TFm_Fac::buildWindow()
     buildSociosPage();
     buildDeclarantePage();
 
+    m_fields.useFuncoes(m_funcoes);
     m_fields.build(fieldRows());
     for (QWidget *w : {TabSheet4, TabSheet5})
         static_cast<QVBoxLayout *>(w->layout())->addStretch();
