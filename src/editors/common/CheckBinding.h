@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/common/FieldTable.h"
 #include "validation/FieldChecks.h"
 
 #include <QString>
@@ -36,6 +37,10 @@ using ValueCheck = std::function<validation::FieldVerdict(const QString &text)>;
 // The setter writes the rewritten text back (a money field's may be longer than the
 // field lets the user type).
 platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setText, ValueCheck check);
+
+// A partner's or the taxpayer's number checked by the type chosen in the list of that name,
+// read as the number is left (Mae_NrReg_1Exit).
+RowCheck partnerNumberCheck(const QString &typeList);
 
 template <typename Field>
 concept FieldWidget = std::derived_from<Field, QWidget>;

@@ -1,5 +1,6 @@
 // The FAC's fields, as the form lists them: request strip, then the pages "Anexo",
 // "Contribuinte", "Informações", "Sócios" and "Declarante".
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldFormats.h"
 #include "editors/fac/UF_Fac.h"
 
@@ -220,6 +221,9 @@ QList<FieldRow> TFm_Fac::fieldRows()
                 row.state = f.secondState;
             if (row.control == QLatin1String("Mae_NrReg_1"))
                 row.titleControl = QStringLiteral("Lab_TIT_NrReg_1");
+            // Mae_NrReg_1Exit, Mae_NrReg_2Exit: each number by the type chosen on its own page.
+            if (row.control.startsWith(QLatin1String("Mae_NrReg_")))
+                row.checked(partnerNumberCheck(QStringLiteral("Cmb_TpReg_%1").arg(page + 1)));
             rows.append(row);
         }
     }

@@ -1,5 +1,6 @@
 #include "editors/fas/UF_Fas.h"
 
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldFormats.h"
 #include "editors/fas/FASRules.h"
 #include "platform/Messages.h"
@@ -87,7 +88,8 @@ QList<FieldRow> TFm_Fas::fieldRows()
     QList<FieldRow> rows{
         text("Edi_Razao_Empresa", "01-Razão Social", 1, 46).at(kTaxpayer, 0, 0, 5),
         list("Cmb_TpReg_Emp", "Tipo Registro", 0, kTipoRegistro).withValues(kTipoRegistroValores).at(kTaxpayer, 0, 1, 1),
-        masked("Mae_NrReg_Emp", "02-Nº CPF ou CNPJ", 2, {}).titled("Lab_TIT_NrReg_Emp").initially(FieldState::Grey).at(kTaxpayer, 0, 2, 2),
+        masked("Mae_NrReg_Emp", "02-Nº CPF ou CNPJ", 2, {}).titled("Lab_TIT_NrReg_Emp").initially(FieldState::Grey).at(kTaxpayer, 0, 2, 2)
+            .checked(partnerNumberCheck("Cmb_TpReg_Emp")),
     };
     for (int k = 1; k <= 3; ++k) {
         for (const PartnerItem &item : partnerItems()) {
@@ -98,8 +100,10 @@ QList<FieldRow> TFm_Fas::fieldRows()
             row.place.box = partnerPage(k);
             if (k > 1 && item.laterTitle)
                 row.title = QString::fromUtf8(item.laterTitle);
-            if (j == 4)
+            if (j == 4) {
                 row.titleControl = QStringLiteral("Lab_TIT_NrReg_%1").arg(k);
+                row.checked(partnerNumberCheck(QStringLiteral("Cmb_TpReg_%1").arg(k)));
+            }
             if (j == 5 && k == 1)
                 offerCondomino(row);
             rows.append(row);
@@ -151,16 +155,13 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     record.insert(1, widgets::TaggedField{0, widgets::FieldKind::Combo, Cmb_TpReg_Emp});
     setRecordFields(record);
 
-    // Cmb_TpReg_EmpChange, Cmb_TpReg_1Change..3 and Mae_NrReg_EmpExit, Mae_NrReg_1Exit..3:
-    // one type rule and one number check for the four pairs.
+    // Cmb_TpReg_EmpChange, Cmb_TpReg_1Change..3: one type rule for the four pairs.
     fas::bindNumberPair({Cmb_TpReg_Emp, m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_NrReg_Emp")),
-                         m_fields.title(QStringLiteral("Mae_NrReg_Emp"))},
-                        m_funcoes);
+                         m_fields.title(QStringLiteral("Mae_NrReg_Emp"))});
     for (int k = 1; k <= 3; ++k) {
         const QString number = QStringLiteral("Mae_NrReg_%1").arg(k);
         fas::bindNumberPair({m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_%1").arg(k)),
-                             m_fields.require<widgets::TMaskEdit>(number), m_fields.title(number)},
-                            m_funcoes);
+                             m_fields.require<widgets::TMaskEdit>(number), m_fields.title(number)});
     }
     for (const QString &number : {QStringLiteral("Mae_NrReg_Emp"), QStringLiteral("Mae_NrReg_1"),
                                   QStringLiteral("Mae_NrReg_2"), QStringLiteral("Mae_NrReg_3")})
