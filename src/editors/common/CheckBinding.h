@@ -25,6 +25,8 @@ class FocusExit;
 // the mask gives it), plain line edits through text()/setText(); or pass the getter and
 // setter yourself.
 //
+// A form's fields are bound so by their rows (FieldRow::checked in FieldTable.h).
+//
 // Every binding also gives the field its judge (editors/common/ExitCheck.h): the same
 // check, asked what it would say without saying it.
 namespace editors {
