@@ -1,3 +1,4 @@
+#include "editors/common/ExitCheck.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldTable.h"
 #include "widgets/IncCombo.h"
@@ -23,19 +24,21 @@ QList<FieldRow> sampleRows()
         text("Edi_Nome", "01 - Nome", 1, 46).at("a", 0, 0),
         multiLine("RichEdit1", "02 - Razão Social", 2).at("a", 0, 1),
         masked("Mae_Cpf", "03 - CPF", 3, "!999.999.999-99;1; ").at("a", 1, 0).initially(FieldState::Grey),
-        list("Cmb_Uf", "04 - UF", 4, {"AC", "TO", " "}).withValues({"1", "2", "3"}).at("b", 0, 0),
+        list("Cmb_Uf", "04 - UF", 4, {"AC", "TO", " "}).withValues({"1", "2", "3"}).at("b", 0, 0).blankEntry(),
         list("Cmb_Sim", "05 - Sim", 0, {"NÃO", "SIM"}).at("b", 0, 1).initially(FieldState::Silver),
         text("Edit9", "", 6, 0).at("b", 1, 0),
     };
 }
 
 struct Built {
+    const validation::TFm_Funcoes funcoes{};
+    FieldTable table; // the checks read it: it outlives the fields
     QDialog window;
     QWidget *a = new QWidget(&window);
     QWidget *b = new QWidget(&window);
-    FieldTable table;
     explicit Built(const QList<FieldRow> &rows = sampleRows())
     {
+        table.useFuncoes(funcoes);
         auto *v = new QVBoxLayout(&window);
         v->addWidget(a);
         v->addWidget(b);
@@ -63,6 +66,8 @@ private Q_SLOTS:
     void moneyKeys_data();
     void moneyKeys();
     void blankEntryEmptiesTheChoice();
+    void rowCheck_data();
+    void rowCheck();
 };
 
 void TestFieldTable::rowsMakeTheirFields_data()
@@ -142,6 +147,11 @@ void TestFieldTable::tableFaults_data()
                                                << QList<int>{1, 2};
     QTest::addRow("order leaves a tagged field out")
         << QList<FieldRow>{text("E1", "", 1, 5).at("a", 0), text("E2", "", 2, 5).at("a", 1)} << QList<int>{1};
+    QTest::addRow("blank entry without a blank item")
+        << QList<FieldRow>{list("L", "", 1, {"AC", "TO"}).at("a", 0).blankEntry()} << QList<int>{1};
+    QTest::addRow("check on a multi-line field") << QList<FieldRow>{multiLine("M", "", 1).at("a", 0).checked(
+                                            [](const CheckInput &) { return validation::FieldVerdict{}; })}
+                                     << QList<int>{1};
 }
 
 void TestFieldTable::tableFaults()
@@ -223,9 +233,9 @@ void TestFieldTable::moneyKeys()
 {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    QLineEdit edit;
-    installMoneyKeys(&edit);
-    edit.show();
+    Built b({text("Edi_Valor", "", 1, 13).at("a", 0).moneyKeys()});
+    QLineEdit &edit = *b.table.require<QLineEdit>("Edi_Valor");
+    b.window.show();
     for (QChar c : typed) {
         if (c == '\r')
             QTest::keyClick(&edit, Qt::Key_Return);
@@ -241,7 +251,6 @@ void TestFieldTable::blankEntryEmptiesTheChoice()
 {
     Built b;
     auto *uf = b.table.require<widgets::TIncCombo>("Cmb_Uf");
-    bindBlankEntry(uf, 2);
     b.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&b.window));
     for (int index : {2, 1}) {
@@ -251,6 +260,40 @@ void TestFieldTable::blankEntryEmptiesTheChoice()
         QCOMPARE(uf->ItemIndex(), index == 2 ? -1 : 1);
         QCOMPARE(uf->Text(), index == 2 ? QString() : QString("TO"));
     }
+}
+
+void TestFieldTable::rowCheck_data()
+{
+    QTest::addColumn<bool>("money");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected"); // null: the check complains
+    QTest::addRow("money keeps the rewrite whole") << true << "Ana" << "12.345,00";
+    QTest::addRow("a plain check cuts it to the field") << false << "Ana" << "12.34";
+    QTest::addRow("the check reads the other field") << true << "" << QString();
+}
+
+void TestFieldTable::rowCheck()
+{
+    QFETCH(bool, money);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    const RowCheck check = [](const CheckInput &in) {
+        const bool named = !in.fields.require<QLineEdit>("Edi_Nome")->text().isEmpty();
+        return validation::FieldVerdict{named ? validation::Complaint::None : validation::Complaint::Raised, "Sem nome",
+                                        QString("12.345,00")};
+    };
+    FieldRow valor = text("Edi_Valor", "", 2, 5).at("a", 1);
+    Built b({text("Edi_Nome", "", 1, 46).at("a", 0), money ? valor.money(check) : valor.checked(check)});
+    auto *edit = b.table.require<QLineEdit>("Edi_Valor");
+    b.table.require<QLineEdit>("Edi_Nome")->setText(name);
+    QCOMPARE(exitProblem(edit).has_value(), expected.isNull());
+    if (expected.isNull())
+        return; // leaving would show the error box
+    b.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&b.window));
+    edit->setFocus();
+    b.table.widget("Edi_Nome")->setFocus();
+    QCOMPARE(edit->text(), expected);
 }
 
 QTEST_MAIN(TestFieldTable)

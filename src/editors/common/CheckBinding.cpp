@@ -5,6 +5,7 @@
 #include "platform/FocusExit.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
+#include "widgets/IncCombo.h"
 
 namespace editors {
 
@@ -49,6 +50,14 @@ std::optional<QString> shownText(const FieldVerdict &verdict)
 }
 
 } // namespace
+
+RowCheck partnerNumberCheck(const QString &typeList)
+{
+    return [typeList](const CheckInput &in) {
+        return validation::checkPartnerNumber(in.funcoes, in.text,
+                                              in.fields.require<widgets::TIncCombo>(typeList)->ItemIndex());
+    };
+}
 
 platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setText, ValueCheck check)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/common/FieldTable.h"
 #include "validation/FieldChecks.h"
 
 #include <QString>
@@ -24,6 +25,8 @@ class FocusExit;
 // the mask gives it), plain line edits through text()/setText(); or pass the getter and
 // setter yourself.
 //
+// A form's fields are bound so by their rows (FieldRow::checked in FieldTable.h).
+//
 // Every binding also gives the field its judge (editors/common/ExitCheck.h): the same
 // check, asked what it would say without saying it.
 namespace editors {
@@ -36,6 +39,10 @@ using ValueCheck = std::function<validation::FieldVerdict(const QString &text)>;
 // The setter writes the rewritten text back (a money field's may be longer than the
 // field lets the user type).
 platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setText, ValueCheck check);
+
+// A partner's or the taxpayer's number checked by the type chosen in the list of that name,
+// read as the number is left (Mae_NrReg_1Exit).
+RowCheck partnerNumberCheck(const QString &typeList);
 
 template <typename Field>
 concept FieldWidget = std::derived_from<Field, QWidget>;

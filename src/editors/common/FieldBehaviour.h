@@ -51,10 +51,11 @@ FieldState fieldState(const QWidget *field);
 
 // The keys of a money or percentage field: only the digits, the comma and Backspace are
 // typed; every other character, Enter included, is dropped. Moving, deleting and copying
-// keys pass.
+// keys pass. A form's fields get them from their rows (FieldRow::moneyKeys).
 void installMoneyKeys(QWidget *field);
 
-// Leaving the list with its blank entry (the item at blankIndex) chosen empties the choice.
+// Leaving the list with its blank entry (the item at blankIndex) chosen empties the choice;
+// a form's lists get it from their rows (FieldRow::blankEntry).
 void bindBlankEntry(widgets::TIncCombo *list, int blankIndex);
 
 } // namespace editors

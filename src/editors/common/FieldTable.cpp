@@ -1,6 +1,8 @@
 #include "editors/common/FieldTable.h"
 
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
+#include "widgets/FieldValue.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
 
@@ -57,6 +59,30 @@ FieldRow &FieldRow::prompting(const QString &text)
 FieldRow &FieldRow::spoken(const QString &name)
 {
     spokenName = name;
+    return *this;
+}
+
+FieldRow &FieldRow::moneyKeys()
+{
+    keys = FieldKeys::Money;
+    return *this;
+}
+
+FieldRow &FieldRow::checked(RowCheck c)
+{
+    check = std::move(c);
+    return *this;
+}
+
+FieldRow &FieldRow::money(RowCheck c)
+{
+    rewriteWhole = true;
+    return moneyKeys().checked(std::move(c));
+}
+
+FieldRow &FieldRow::blankEntry()
+{
+    blankMeansNone = true;
     return *this;
 }
 
@@ -148,6 +174,10 @@ void FieldTable::build(const QList<FieldRow> &rows)
             throw FieldTableError("repeated field name " + row.control.toStdString());
         if (row.tag > 0 && m_byTag.contains(row.tag))
             throw FieldTableError("repeated tag " + std::to_string(row.tag));
+        if (row.check && !m_funcoes)
+            throw FieldTableError("field " + row.control.toStdString() + " has a check but the table no functions");
+        if (row.blankMeansNone && !row.items.contains(QStringLiteral(" ")))
+            throw FieldTableError("list " + row.control.toStdString() + " has no blank item");
 
         QWidget *field = make(row, box);
         field->setObjectName(row.control);
@@ -159,6 +189,33 @@ void FieldTable::build(const QList<FieldRow> &rows)
     }
     makeTitles();
     placeRows();
+    for (const FieldRow &row : m_rows)
+        bindBehaviour(row);
+}
+
+void FieldTable::bindBehaviour(const FieldRow &row) const
+{
+    QWidget *field = m_byName.value(row.control);
+    // The key filter before the exit check, as the fields have always been bound.
+    if (row.keys == FieldKeys::Money)
+        installMoneyKeys(field);
+    if (row.check) {
+        const auto *funcoes = m_funcoes;
+        ValueCheck check = [check = row.check, funcoes, this](const QString &t) {
+            return check({t, *funcoes, *this});
+        };
+        if (auto *masked = qobject_cast<widgets::TMaskEdit *>(field))
+            bindCheck(masked, std::move(check));
+        else if (auto *edit = qobject_cast<QLineEdit *>(field); edit && row.rewriteWhole)
+            bindCheck(edit, textOf(edit), [edit](const QString &t) { widgets::setTextKeepingLength(edit, t); },
+                      std::move(check));
+        else if (edit)
+            bindCheck(edit, std::move(check));
+        else
+            throw FieldTableError("field " + row.control.toStdString() + " cannot be checked");
+    }
+    if (row.blankMeansNone)
+        bindBlankEntry(qobject_cast<widgets::TIncCombo *>(field), int(row.items.indexOf(QStringLiteral(" "))));
 }
 
 void FieldTable::makeTitles()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "validation/FieldChecks.h"
 #include "widgets/TaggedField.h"
 
 #include <QHash>
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 
 class QLabel;
@@ -37,6 +39,23 @@ struct FieldPlace {
     bool titleBeside = false;
 };
 
+class FieldTable;
+
+// What a field's exit check reads: the field's text as the user leaves it, the form's
+// functions and the form's other fields.
+struct CheckInput {
+    const QString &text;
+    const validation::TFm_Funcoes &funcoes;
+    const FieldTable &fields;
+};
+using RowCheck = std::function<validation::FieldVerdict(const CheckInput &)>;
+
+// The keys a field lets the user type.
+enum class FieldKeys {
+    Any,
+    Money, // digits, the comma and Backspace (editors/common/FieldBehaviour.h)
+};
+
 // One row of a form's field table: a form's table reads like the list of its fields.
 struct FieldRow {
     QString control;        // the control's name
@@ -52,6 +71,10 @@ struct FieldRow {
     QString titleControl;   // the title label's name, where the form names it
     QString prompt;         // what the form asks of the user for this field
     QString spokenName;     // what a screen reader calls a field without a title
+    FieldKeys keys = FieldKeys::Any;
+    RowCheck check;         // the check as the user leaves the field; empty: none
+    bool rewriteWhole = false; // the check's rewritten text may be longer than the field lets one type
+    bool blankMeansNone = false; // List: leaving it on its blank item (" ") empties the choice
 
     FieldRow &at(const QString &box, int row, int column = 0, int stretch = 1);
     FieldRow &beside();     // the title before the field, on its line
@@ -60,6 +83,11 @@ struct FieldRow {
     FieldRow &withValues(const QStringList &v);
     FieldRow &prompting(const QString &text);
     FieldRow &spoken(const QString &name);
+    FieldRow &moneyKeys();
+    FieldRow &checked(RowCheck c);
+    // Money keys and the check, whose rewritten amount is kept whole.
+    FieldRow &money(RowCheck c);
+    FieldRow &blankEntry();
 };
 
 // Row makers, so that a table reads: text("Edit1", "03 - Propriedade", 3, 46).at(...)
@@ -81,9 +109,18 @@ public:
 // fields in record order and the keyboard order.
 class FieldTable {
 public:
+    FieldTable() = default;
+    // The fields' checks read the table: it stays where it was built.
+    FieldTable(const FieldTable &) = delete;
+    FieldTable &operator=(const FieldTable &) = delete;
+
+    // The functions the fields' checks are given; a table with checks needs them.
+    void useFuncoes(const validation::TFm_Funcoes &funcoes) { m_funcoes = &funcoes; }
     // The box (a group box or a page) that the rows name `key`.
     void addBox(const QString &key, QWidget *box);
-    // Builds every row; raises FieldTableError for a repeated name or tag or an unknown box.
+    // Builds every row, then gives each field its keys, its exit check and its blank entry.
+    // Raises FieldTableError for a repeated name or tag, an unknown box, a check without
+    // the functions or a blank entry in a list without a blank item.
     void build(const QList<FieldRow> &rows);
 
     // The control of that name, or nullptr when there is none or it is not a T.
@@ -121,12 +158,14 @@ private:
     QWidget *make(const FieldRow &row, QWidget *parent) const;
     void makeTitles();
     void placeRows();
+    void bindBehaviour(const FieldRow &row) const;
 
     QHash<QString, QWidget *> m_boxes;
     QHash<QString, QWidget *> m_byName;
     QHash<QString, QLabel *> m_titles;
     QHash<int, QWidget *> m_byTag;
     QList<FieldRow> m_rows;
+    const validation::TFm_Funcoes *m_funcoes = nullptr;
 };
 
 // The kind the record engine and the tag fill use for a widget: Text for a QLineEdit,

@@ -1,5 +1,6 @@
 // The FAC's fields, as the form lists them: request strip, then the pages "Anexo",
 // "Contribuinte", "Informações", "Sócios" and "Declarante".
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldFormats.h"
 #include "editors/fac/UF_Fac.h"
 
@@ -14,6 +15,16 @@ const QString kMaskCpf = QStringLiteral("!999.999.999-99;1; ");
 const QString kMaskInscricao = QStringLiteral("!999.999.99-9;1; ");
 const QStringList kNaoSim{QStringLiteral("NÃO"), QStringLiteral("SIM")};
 const QString kBlank = QStringLiteral(" ");
+
+// The checks of single fields as the user leaves them (MaskEdit1Exit, Mae_ContadorCpfExit...).
+using namespace validation;
+const RowCheck kDate = [](const CheckInput &in) { return checkDate(in.text, msg::kDataInvalidaFac); };
+const RowCheck kCnpj = [](const CheckInput &in) { return checkCnpj(in.funcoes, in.text); };
+const RowCheck kCpf = [](const CheckInput &in) { return checkCpf(in.funcoes, in.text); };
+const RowCheck kIe = [](const CheckInput &in) { return checkIe(in.funcoes, in.text, msg::kIeInvalidaFac); };
+const RowCheck kEmail = [](const CheckInput &in) { return checkEmail(in.funcoes, in.text); };
+const RowCheck kMoney = [](const CheckInput &in) { return checkMoney(in.funcoes, in.text); };
+const RowCheck kPercentage = [](const CheckInput &in) { return checkPercentage(in.funcoes, in.text); };
 
 QStringList withBlank(QStringList items)
 {
@@ -36,19 +47,19 @@ QList<PartnerField> partnerFields()
     const auto grey = FieldState::Grey;
     const auto on = FieldState::Enabled;
     return {
-        {list({}, "01 - Tratamento", 0, withBlank({"INCLUIR", "ALTERAR", "EXCLUIR"})).at({}, 0, 0, 2),
+        {list({}, "01 - Tratamento", 0, withBlank({"INCLUIR", "ALTERAR", "EXCLUIR"})).at({}, 0, 0, 2).blankEntry(),
          {"Inc_Trata_Socio_1", "Inc_Trata_Socio_2"}, {7011, 7021}, on},
-        {FieldRow(date).initially(grey).at({}, 0, 1, 2), {"Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2"}, {7012, 7022},
+        {FieldRow(date).initially(grey).at({}, 0, 1, 2).checked(kDate), {"Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2"}, {7012, 7022},
          FieldState::Silver},
-        {list({}, "03 - Tipo Registro", 0, withBlank({"CPF", "CNPJ"})).at({}, 0, 2, 2),
+        {list({}, "03 - Tipo Registro", 0, withBlank({"CPF", "CNPJ"})).at({}, 0, 2, 2).blankEntry(),
          {"Cmb_TpReg_1", "Cmb_TpReg_2"}, {7013, 7023}, on},
         {masked({}, "04 - Nº CPF/CNPJ", 0, {}).initially(grey).at({}, 0, 3, 3), {"Mae_NrReg_1", "Mae_NrReg_2"},
          {7014, 7024}, grey},
-        {list({}, "05 - Cond. Part.", 0, withBlank({"SÓCIO", "RESPONS.", "AMBOS"})).at({}, 1, 0, 2),
+        {list({}, "05 - Cond. Part.", 0, withBlank({"SÓCIO", "RESPONS.", "AMBOS"})).at({}, 1, 0, 2).blankEntry(),
          {"IncCombo3", "Cmb_Parti_1"}, {7015, 7025}, on},
         {multiLine({}, "06 - Nome/Razão Social", 0).at({}, 1, 1, 7), {"RichEdit3", "RichEdit2"}, {7016, 7026}, on},
         {text({}, "07 - Função:", 0, 30).at({}, 2, 0, 4), {"Edit8", "Edi_Cargo_1"}, {7017, 7027}, on},
-        {text({}, "08- % Partic. Sociedade:", 0, 4).initially(grey).at({}, 2, 1, 1), {"Edi_Perce_1", "Edi_Perce_2"},
+        {text({}, "08- % Partic. Sociedade:", 0, 4).initially(grey).at({}, 2, 1, 1).money(kPercentage), {"Edi_Perce_1", "Edi_Perce_2"},
          {7018, 7028}, grey},
         {text({}, "09 - Tipo Log.", 0, 7).at({}, 2, 2, 1), {"Edit9", "Edi_TpLog_1"}, {7019, 7029}, on},
         {text({}, "10 - Nome do Logradouro", 0, 40).at({}, 3, 0, 5), {"Edit10", "Edi_NmLog_1"}, {70110, 70210}, on},
@@ -59,7 +70,7 @@ QList<PartnerField> partnerFields()
         {masked({}, "15 - Telefone", 0, kMaskTelefone).at({}, 5, 1, 1), {"MaskEdit6", "Mae_Tel_1"}, {70117, 70217}, on},
         {text({}, "16 - Nome do Distrito", 0, 35).at({}, 5, 2, 3), {"Edit14", "Edi_Distr_1"}, {70118, 70218}, on},
         {text({}, "17 - Nome do Município", 0, 50).at({}, 6, 0, 4), {"Edit15", "Edi_Munic_1"}, {70120, 70220}, on},
-        {list({}, "18 - UF/PAÍS", 0, withBlank(estados() + QStringList{"EX - EXTERIOR"})).at({}, 6, 1, 2),
+        {list({}, "18 - UF/PAÍS", 0, withBlank(estados() + QStringList{"EX - EXTERIOR"})).at({}, 6, 1, 2).blankEntry(),
          {"IncCombo5", "Cmb_Uf_1"}, {70122, 70222}, on},
         {text({}, "19 - Nome Do País", 0, 50).initially(grey).at({}, 7, 0, 4), {"Edit1", "Edit2"}, {70123, 70223},
          grey},
@@ -88,7 +99,7 @@ QList<FieldRow> requestAndTaxpayerRows()
              {"INSCRIÇÃO", "ALTERAÇÃO", "REATIVAÇÃO", "CORREÇÃO", "RECADASTRAMENTO"})
             .at("Pedido", 0, 0, 3).beside().prompting(">> PREENCHA O CAMPO 01 - NATUREZA"),
         masked("Mae_Inscricao", "02 - Insc. Est. Nº :", 2, kMaskInscricao)
-            .at("Pedido", 0, 1, 2).beside().initially(grey).titled("Lab_TIT_Inscricao"),
+            .at("Pedido", 0, 1, 2).beside().initially(grey).titled("Lab_TIT_Inscricao").checked(kIe),
         list("IncCombo2", "03 - Central Vorda:", 3, withBlank(kNaoSim))
             .at("Pedido", 0, 2, 1).beside().initially(grey).titled("Label29"),
 
@@ -98,14 +109,14 @@ QList<FieldRow> requestAndTaxpayerRows()
         // C. Contribuinte, group 02.
         multiLine("RichEdit1", "01 - Razão Social", 201).at("02", 0, 0),
         text("Edit59", "02 - Nome Fantasia", 202, 55).at("02", 1, 0, 3),
-        masked("Mae_Cgc_Contribuinte", "03 - Nº CNPJ", 203, kMaskCnpj).at("02", 1, 1, 2),
+        masked("Mae_Cgc_Contribuinte", "03 - Nº CNPJ", 203, kMaskCnpj).at("02", 1, 1, 2).checked(kCnpj),
         masked("MaskEdit2", "04 - Insc. na Junta:", 204, "99999999999;1; ").at("02", 2, 0),
-        masked("MaskEdit1", "05 - Dat.Reg.Junta:", 205, kMaskData).at("02", 2, 1),
+        masked("MaskEdit1", "05 - Dat.Reg.Junta:", 205, kMaskData).at("02", 2, 1).checked(kDate),
         list("IncCombo8", "06 - Contrib. Especial:", 206, kNaoSim).at("02", 2, 2),
-        masked("MaskEdit7", "07 - Dat. Fim Contrato:", 207, kMaskData).at("02", 2, 3),
+        masked("MaskEdit7", "07 - Dat. Fim Contrato:", 207, kMaskData).at("02", 2, 3).checked(kDate),
         list("IncCombo6", "08 - Op. Logístico:", 208, kNaoSim).at("02", 3, 0),
         list("IncCombo7", "09 - Emp. Satélite:", 209, kNaoSim).at("02", 3, 1),
-        masked("MaskEdit4", "10 - CNPJ Op. Logístico:", 210, kMaskCnpj).at("02", 3, 2, 2).initially(FieldState::Disabled),
+        masked("MaskEdit4", "10 - CNPJ Op. Logístico:", 210, kMaskCnpj).at("02", 3, 2, 2).initially(FieldState::Disabled).checked(kCnpj),
         list("IncCombo9", "11 - Port.Da Empresa:", 211, {"ME", "EPP", "DEMAIS"}).at("02", 3, 3),
 
         // Group 03: fields 01 to 05, the coordinates (06), fields 07 to 13.
@@ -121,7 +132,7 @@ QList<FieldRow> requestAndTaxpayerRows()
         masked("MaskEdit26", "09 - Telefone", 309, kMaskTelefone).at("03.07", 0, 2, 1),
         text("Edit65", "10 - Nome do Distrito", 310, 35).at("03.07", 1, 0, 2),
         text("Edit66", "11 - Nome do Município", 311, 50).at("03.07", 1, 1, 3),
-        list("IncCombo16", "12 - UF", 312, withBlank(estados())).at("03.07", 1, 2, 1),
+        list("IncCombo16", "12 - UF", 312, withBlank(estados())).at("03.07", 1, 2, 1).blankEntry(),
         text("Edit67", "13 - Agência da Receita Estadual - ARE", 313, 35).at("03.07", 2, 0),
     };
 }
@@ -140,26 +151,29 @@ QList<FieldRow> informationAndDeclarantRows()
               "OUTROS"})
             .at("04", 0, 0, 3),
         text("Edi_FormaJur_Outros", {}, 406, 50).at("04", 0, 1, 3).initially(grey).spoken("Natureza Jurídica - OUTROS"),
-        list("inc_estab", "02 - Tipo Estabelecimento:", 402, withBlank({"ÚNICO", "MATRIZ", "FILIAL"})).at("04", 1, 0),
-        masked("Mae_CapSocial", "03 - Data Alt. Cap. Social:", 403, kMaskData).at("04", 1, 1),
-        text("Edi_CapSocial", "04 - Capital Social (Subscrito):", 404, 13).at("04", 1, 2),
-        text("Edit4", "05 - Patrimônio Líquido:", 405, 13).at("04", 1, 3),
+        list("inc_estab", "02 - Tipo Estabelecimento:", 402, withBlank({"ÚNICO", "MATRIZ", "FILIAL"})).at("04", 1, 0).blankEntry(),
+        masked("Mae_CapSocial", "03 - Data Alt. Cap. Social:", 403, kMaskData).at("04", 1, 1).checked(kDate),
+        text("Edi_CapSocial", "04 - Capital Social (Subscrito):", 404, 13).at("04", 1, 2).money(kMoney),
+        text("Edit4", "05 - Patrimônio Líquido:", 405, 13).at("04", 1, 3).money(kMoney),
 
         // Group 05: CNAE and description of the main activity, then of nine others.
         list("IncCombo19", "03 - Característica - P. Jurídica:", 503,
              withBlank({"IMPORTADOR", "EXPORTADOR", "IMPORTADOR E EXPORTADOR", "NÃO PRATICA COMÉRCIO INTERNACIONAL"}))
-            .at("05.03", 0, 0, 3),
+            .at("05.03", 0, 0, 3)
+            .blankEntry(),
         list("IncCombo1", "04 - Unidade Auxiliar:", 504,
              withBlank({"NÃO", "ALMOXARIFADO", "DEPOSITO FECHADO", "GARAGEM", "PONTO DE EXPOSIÇÃO",
                         "ESCRITORIO ADMINISTRATIVO"}))
-            .at("05.03", 0, 1, 2).initially(grey),
+            .at("05.03", 0, 1, 2)
+            .initially(grey)
+            .blankEntry(),
 
         // Group 06.
         text("Edit19", "01 - Nome:", 601, 35).at("06", 0, 0, 3),
         masked("MaskEdit3", "02 - Nº CRC:", 602, "ll-999999/l;1; ").at("06", 0, 1, 1),
         masked("MaskEdit8", "03 - Telefone", 603, kMaskTelefone).at("06", 0, 2, 1),
-        masked("Mae_ContadorCpf", "04 - CPF", 604, kMaskCpf).at("06", 1, 0, 1),
-        text("Edi_ContadorEMail", "05 - Correio Eletrônico", 605, 60).at("06", 1, 1, 3),
+        masked("Mae_ContadorCpf", "04 - CPF", 604, kMaskCpf).at("06", 1, 0, 1).checked(kCpf),
+        text("Edi_ContadorEMail", "05 - Correio Eletrônico", 605, 60).at("06", 1, 1, 3).checked(kEmail),
 
         // E. Sócios: the never visible second-person marker.
         list("IncCombo4", {}, 720, withBlank(kNaoSim)).at("07", 0),
@@ -207,6 +221,9 @@ QList<FieldRow> TFm_Fac::fieldRows()
                 row.state = f.secondState;
             if (row.control == QLatin1String("Mae_NrReg_1"))
                 row.titleControl = QStringLiteral("Lab_TIT_NrReg_1");
+            // Mae_NrReg_1Exit, Mae_NrReg_2Exit: each number by the type chosen on its own page.
+            if (row.control.startsWith(QLatin1String("Mae_NrReg_")))
+                row.checked(partnerNumberCheck(QStringLiteral("Cmb_TpReg_%1").arg(page + 1)));
             rows.append(row);
         }
     }

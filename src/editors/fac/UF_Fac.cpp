@@ -61,7 +61,7 @@ TFm_Fac::TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent)
                                      << m_fields.inTabOrder(tabOrder()).mid(3) << Button1 << Button2 << Btn_Imprimir
                                      << Btn_Margens << Btn_Limpar << Btn_Fechar);
     setRecordFields(m_fields.tagged(recordOrder()));
-    bindChecks();
+    bindPageKeys();
     bindRules();
     FormCreate();
     fixSizeWhenShown(QSize(712, 644));
@@ -81,6 +81,7 @@ void TFm_Fac::buildWindow()
     buildSociosPage();
     buildDeclarantePage();
 
+    m_fields.useFuncoes(m_funcoes);
     m_fields.build(fieldRows());
     for (QWidget *w : {TabSheet4, TabSheet5})
         static_cast<QVBoxLayout *>(w->layout())->addStretch();

@@ -149,7 +149,7 @@ protected:
     void clearAfterFailedLoad() override;
 
 private:
-    void bindChecks();
+    void bindPageKeys();
     void bindRules();
     // Item 16 of the legal forms and the list's text read "OUTROS - " and the other form.
     void rebuildOutros();

@@ -1,7 +1,6 @@
 #include "editors/faca/UF_Faca.h"
 
 #include "editors/common/ButtonBar.h"
-#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
 #include "platform/HelpViewer.h"
@@ -66,6 +65,15 @@ const QStringList kCondicaoValores{"1-Proprietário",  "2-Condômino",     "3-Ar
                                   "8-Pr.Rur.Res.Indigena", ""};
 const QStringList kPrazo{"Sim ", "Não"};
 
+// Mae_InscricaoExit: either Inscrição Estadual rule passes. mae_DtFimContratoExit serves both
+// contract dates; mae_DataDeclaracaoExit the declaration's.
+const RowCheck kInscricao = [](const CheckInput &in) {
+    return validation::checkIeUmOuDoisDigitos(in.funcoes, in.text, validation::msg::kIeInvalidaFaca);
+};
+const RowCheck kDate = [](const CheckInput &in) {
+    return validation::checkDate(in.text, validation::msg::kDataInvalidaFaca);
+};
+
 } // namespace
 
 QList<FieldRow> TFm_Faca::fieldRows()
@@ -73,7 +81,7 @@ QList<FieldRow> TFm_Faca::fieldRows()
 
     return {
         // Header, titles before the fields.
-        masked("Mae_Inscricao", "01-Inscrição Estadual Nº :", 1, kMaskInscricao).at(kHeader, 0, 0, 2).beside().titled("Lab_TIT_Inscricao"),
+        masked("Mae_Inscricao", "01-Inscrição Estadual Nº :", 1, kMaskInscricao).at(kHeader, 0, 0, 2).beside().titled("Lab_TIT_Inscricao").checked(kInscricao),
         list("Inc_Pedido", "02-Natureza do Pedido :", 2, kPedido).withValues(kPedidoValores).at(kHeader, 0, 1, 2).beside(),
 
         // Page 1, "01 - Identificação do Produtor".
@@ -82,8 +90,8 @@ QList<FieldRow> TFm_Faca::fieldRows()
         plain("MaskEdit5", "03-NIRF/INCRA/SIPRA/FUNAI/RGP", 13, 50).at(kProdutor, 1, 0, 3),
         list("incCmb_Condicao", "04-Condição do Produtor", 14, kCondicao).withValues(kCondicaoValores).at(kProdutor, 1, 1, 2),
         list("incCmb_Prazo", "06-Contrato com Prazo Determinado?", 15, kPrazo).withValues({"SIM", "NÃO"}).at(kProdutor, 2, 0, 2),
-        masked("mae_DtFimContrato", "07-Data Fim do Contrato", 16, kMaskData).at(kProdutor, 2, 1, 1),
-        masked("MaskEdit2", "08-Data Inicio Atividades", 45, kMaskData).at(kProdutor, 2, 2, 1),
+        masked("mae_DtFimContrato", "07-Data Fim do Contrato", 16, kMaskData).at(kProdutor, 2, 1, 1).checked(kDate),
+        masked("MaskEdit2", "08-Data Inicio Atividades", 45, kMaskData).at(kProdutor, 2, 2, 1).checked(kDate),
         masked("MaskEdit3", "05-CNPJ", 50, kMaskCnpj).at(kProdutor, 1, 2, 2).initially(FieldState::Grey),
 
         // Page 1, "02 - Endereço do Produtor para Correspondência".
@@ -120,7 +128,7 @@ QList<FieldRow> TFm_Faca::fieldRows()
         // Page 4, "05 - Declaração do Contribuinte".
         text("Edit35", "01-Nome do Declarante", 30, 46).at(kDeclaracao, 0, 0),
         text("Edit1", "Local", 31, 46).at(kLocalData, 0, 0, 3),
-        masked("mae_DataDeclaracao", "Data", 32, kMaskData).at(kLocalData, 0, 1, 1),
+        masked("mae_DataDeclaracao", "Data", 32, kMaskData).at(kLocalData, 0, 1, 1).checked(kDate),
     };
 }
 
@@ -173,15 +181,6 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar << Button1);
     setRecordFields(m_fields.tagged(recordOrder()));
 
-    // Mae_InscricaoExit: either Inscrição Estadual rule passes.
-    bindCheck(Mae_Inscricao, [f = &m_funcoes](const QString &t) {
-        return validation::checkIeUmOuDoisDigitos(*f, t, validation::msg::kIeInvalidaFaca);
-    });
-    // mae_DtFimContratoExit serves both contract dates; mae_DataDeclaracaoExit the declaration's.
-    for (const char *date : {"mae_DtFimContrato", "MaskEdit2", "mae_DataDeclaracao"})
-        bindCheck(m_fields.require<widgets::TMaskEdit>(QString::fromLatin1(date)),
-                  [](const QString &t) { return validation::checkDate(t, validation::msg::kDataInvalidaFaca); });
-
     FormCreate();
     fixSizeWhenShown(QSize(559, 404));
 }
@@ -228,6 +227,7 @@ void TFm_Faca::buildPages()
     m_fields.addBox(kProprietario, grProprietario);
     m_fields.addBox(kDeclaracao, grDeclaracao);
     m_fields.addBox(kLocalData, grLocalData);
+    m_fields.useFuncoes(m_funcoes);
     m_fields.build(fieldRows());
     declaracao->addWidget(grLocalData);
 

@@ -1,6 +1,5 @@
 #include "editors/fas/FASRules.h"
 
-#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -34,13 +33,9 @@ void applyRegistrationType(const NumberPair &pair)
     setFieldState(pair.number, FieldState::Enabled);
 }
 
-void bindNumberPair(const NumberPair &pair, const validation::TFm_Funcoes &funcoes)
+void bindNumberPair(const NumberPair &pair)
 {
     QObject::connect(pair.type, &widgets::TIncCombo::OnChange, pair.number, [pair] { applyRegistrationType(pair); });
-    widgets::TIncCombo *type = pair.type;
-    bindCheck(pair.number, [f = &funcoes, type](const QString &t) {
-        return validation::checkPartnerNumber(*f, t, type->ItemIndex());
-    });
 }
 
 int registrationTypeOfNumber(const QString &stored)

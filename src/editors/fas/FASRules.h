@@ -42,9 +42,9 @@ struct NumberPair {
 // keeps what it holds.
 void applyRegistrationType(const NumberPair &pair);
 
-// Runs the rule on every change of the type list, and checks the number against the
+// Runs the rule on every change of the type list; the number's row checks it against the
 // type chosen beside it when the focus leaves it ("CPF Inválido", "CGC Inválido").
-void bindNumberPair(const NumberPair &pair, const validation::TFm_Funcoes &funcoes);
+void bindNumberPair(const NumberPair &pair);
 
 // The type a stored taxpayer number tells by its length: 0 (CPF), 1 (CNPJ) or -1 (none).
 int registrationTypeOfNumber(const QString &stored);

@@ -1,7 +1,6 @@
 #include "editors/fas/UF_Fas.h"
 
 #include "editors/common/CheckBinding.h"
-#include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldFormats.h"
 #include "editors/fas/FASRules.h"
 #include "platform/Messages.h"
@@ -28,6 +27,12 @@ const QStringList kTipoRegistroValores{QStringLiteral("1-CPF"), QStringLiteral("
 QString partnerPage(int k) { return QStringLiteral("Sócio %1").arg(k); }
 
 // Partner k's item j (1 to 18) has the tag 3 + 18(k - 1) + (j - 1); item 19 has 56 + k.
+// Mae_DtJnt_Socio1Exit, Edi_Perce_1Exit and Edi_Perce_1KeyPress serve all three pages.
+const RowCheck kDate = [](const CheckInput &in) {
+    return validation::checkDate(in.text, validation::msg::kDataVencimentoInvalida);
+};
+const RowCheck kPercentage = [](const CheckInput &in) { return validation::checkPercentage(in.funcoes, in.text); };
+
 int partnerTag(int k, int j) { return j == 19 ? 56 + k : 3 + 18 * (k - 1) + (j - 1); }
 
 // One item of the partner pages, with its control on each of the three pages. Pages 2
@@ -44,7 +49,7 @@ QList<PartnerItem> partnerItems()
     return {
         {list({}, "01 - Tratamento", 1, {"Incluir", "Alterar", "Excluir"}).withValues({"1-Incluir", "2-Alterar", "3-Excluir"}).at({}, 0, 0, 2),
          {"Inc_Trata_Socio_1", "Inc_Trata_Socio_2", "Inc_Trata_Socio_3"}, "01-Tratamento"},
-        {masked({}, "02 - Data Atual. Junta Comercial", 2, kMaskData).at({}, 0, 1, 3),
+        {masked({}, "02 - Data Atual. Junta Comercial", 2, kMaskData).at({}, 0, 1, 3).checked(kDate),
          {"Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2", "Mae_DtJnt_Socio3"}, "02-Data Atual. Junta Comercial"},
         {list({}, "03 - Tipo Registro", 3, kTipoRegistro).withValues(kTipoRegistroValores).at({}, 0, 2, 2),
          {"Cmb_TpReg_1", "Cmb_TpReg_2", "Cmb_TpReg_3"}, "03-Tipo Registro"},
@@ -54,7 +59,7 @@ QList<PartnerItem> partnerItems()
          {"Cmb_Parti_1", "Cmb_Parti_2", "Cmb_Parti_3"}, "05-Cond. Part."},
         {text({}, "06 - Nome/Razão Social", 6, 46).at({}, 1, 1, 4), {"Edi_Razao_1", "Edi_Razao_2", "Edi_Razao_3"}, "06-Nome/Razão Social"},
         {text({}, "07 - Cargo/Função", 7, 15).at({}, 2, 0, 3), {"Edi_Cargo_1", "Edi_Cargo_2", "Edi_Cargo_3"}},
-        {text({}, "08 - % Partic. Socied.", 8, 0).at({}, 2, 1, 1), {"Edi_Perce_1", "Edi_Perce_2", "Edi_Perce_3"}},
+        {text({}, "08 - % Partic. Socied.", 8, 0).at({}, 2, 1, 1).moneyKeys().checked(kPercentage), {"Edi_Perce_1", "Edi_Perce_2", "Edi_Perce_3"}},
         {text({}, "09 - Tipo Log.", 9, 7).at({}, 3, 0, 1), {"Edi_TpLog_1", "Edi_TpLog_2", "Edi_TpLog_3"}},
         {text({}, "10 - Nome do Logradouro", 10, 40).at({}, 3, 1, 5), {"Edi_NmLog_1", "Edi_NmLog_2", "Edi_NmLog_3"}},
         {text({}, "11 - Nº Imóvel", 11, 5).at({}, 3, 2, 1), {"Edi_NrImv_1", "Edi_NrImv_2", "Edi_NrImv_3"}},
@@ -83,7 +88,8 @@ QList<FieldRow> TFm_Fas::fieldRows()
     QList<FieldRow> rows{
         text("Edi_Razao_Empresa", "01-Razão Social", 1, 46).at(kTaxpayer, 0, 0, 5),
         list("Cmb_TpReg_Emp", "Tipo Registro", 0, kTipoRegistro).withValues(kTipoRegistroValores).at(kTaxpayer, 0, 1, 1),
-        masked("Mae_NrReg_Emp", "02-Nº CPF ou CNPJ", 2, {}).titled("Lab_TIT_NrReg_Emp").initially(FieldState::Grey).at(kTaxpayer, 0, 2, 2),
+        masked("Mae_NrReg_Emp", "02-Nº CPF ou CNPJ", 2, {}).titled("Lab_TIT_NrReg_Emp").initially(FieldState::Grey).at(kTaxpayer, 0, 2, 2)
+            .checked(partnerNumberCheck("Cmb_TpReg_Emp")),
     };
     for (int k = 1; k <= 3; ++k) {
         for (const PartnerItem &item : partnerItems()) {
@@ -94,8 +100,10 @@ QList<FieldRow> TFm_Fas::fieldRows()
             row.place.box = partnerPage(k);
             if (k > 1 && item.laterTitle)
                 row.title = QString::fromUtf8(item.laterTitle);
-            if (j == 4)
+            if (j == 4) {
                 row.titleControl = QStringLiteral("Lab_TIT_NrReg_%1").arg(k);
+                row.checked(partnerNumberCheck(QStringLiteral("Cmb_TpReg_%1").arg(k)));
+            }
             if (j == 5 && k == 1)
                 offerCondomino(row);
             rows.append(row);
@@ -131,6 +139,7 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço do Sócio e/ou Reponsável  "), this);
     PC_Socios = new QTabWidget(GrB_Socios);
     m_fields.addBox(kTaxpayer, GrB_Empresa);
+    m_fields.useFuncoes(m_funcoes);
     QList<TabPage> pages;
     for (int k = 1; k <= 3; ++k)
         pages.append({QStringLiteral("Sócio : %1").arg(k), partnerPage(k)});
@@ -146,22 +155,13 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     record.insert(1, widgets::TaggedField{0, widgets::FieldKind::Combo, Cmb_TpReg_Emp});
     setRecordFields(record);
 
-    // Cmb_TpReg_EmpChange, Cmb_TpReg_1Change..3 and Mae_NrReg_EmpExit, Mae_NrReg_1Exit..3:
-    // one type rule and one number check for the four pairs.
+    // Cmb_TpReg_EmpChange, Cmb_TpReg_1Change..3: one type rule for the four pairs.
     fas::bindNumberPair({Cmb_TpReg_Emp, m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_NrReg_Emp")),
-                         m_fields.title(QStringLiteral("Mae_NrReg_Emp"))},
-                        m_funcoes);
+                         m_fields.title(QStringLiteral("Mae_NrReg_Emp"))});
     for (int k = 1; k <= 3; ++k) {
         const QString number = QStringLiteral("Mae_NrReg_%1").arg(k);
         fas::bindNumberPair({m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_%1").arg(k)),
-                             m_fields.require<widgets::TMaskEdit>(number), m_fields.title(number)},
-                            m_funcoes);
-        // Mae_DtJnt_Socio1Exit, Edi_Perce_1Exit and Edi_Perce_1KeyPress serve all three.
-        bindCheck(m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k)),
-                  [](const QString &t) { return validation::checkDate(t, validation::msg::kDataVencimentoInvalida); });
-        auto *perce = m_fields.require<QLineEdit>(QStringLiteral("Edi_Perce_%1").arg(k));
-        installMoneyKeys(perce);
-        bindCheck(perce, [f = &m_funcoes](const QString &t) { return validation::checkPercentage(*f, t); });
+                             m_fields.require<widgets::TMaskEdit>(number), m_fields.title(number)});
     }
     for (const QString &number : {QStringLiteral("Mae_NrReg_Emp"), QStringLiteral("Mae_NrReg_1"),
                                   QStringLiteral("Mae_NrReg_2"), QStringLiteral("Mae_NrReg_3")})

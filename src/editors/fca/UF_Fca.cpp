@@ -1,6 +1,5 @@
 #include "editors/fca/UF_Fca.h"
 
-#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldFormats.h"
 #include "printing/PrintRun.h"
 #include "widgets/MaskEdit.h"
@@ -21,6 +20,9 @@ const QString kMaskCpf = QStringLiteral("999.999.999-99;1; ");
 const QString kMaskInscricao = QStringLiteral("999.999.99-9;1; ");
 const QString kHolder = QStringLiteral("GrB_Empresa");
 
+// Mae_NrReg_EmpExit, edm_NrReg_1Exit, edm_cpf_2Exit, edm_cpf_3Exit: one CPF rule.
+const RowCheck kCpf = [](const CheckInput &in) { return validation::checkCpf(in.funcoes, in.text); };
+
 QString producerPage(int k) { return QStringLiteral("Produtor %1").arg(k); }
 
 // One item of the producer pages, with its control on each of the three pages.
@@ -35,7 +37,7 @@ QList<ProducerItem> producerItems()
     return {
         {list({}, "01 - Tratamento", 1, tratamento).withValues({"1-Incluir", "2-Alterar", "3-Excluir"}).at({}, 0, 0, 2),
          {"i_trataProdutor_1", "icb_tramento_2", "inc_tratamento_3"}},
-        {masked({}, "02 - CPF", 2, kMaskCpf).at({}, 0, 1, 2), {"edm_NrReg_1", "edm_cpf_2", "edm_cpf_3"}},
+        {masked({}, "02 - CPF", 2, kMaskCpf).at({}, 0, 1, 2).checked(kCpf), {"edm_NrReg_1", "edm_cpf_2", "edm_cpf_3"}},
         {text({}, "03 - C. Identidade", 3, 12).at({}, 0, 2, 2), {"ed_identidade_1", "ed_id_2", "ed_id_3"}},
         {list({}, "04 - Uf - CI", 4, estados()).at({}, 0, 3, 1), {"inc_uf_id_1", "inc_uf_id_2", "inc_uf_id_3"}},
         {text({}, "05 - Nome/Razão Social", 5, 46).at({}, 1, 0), {"ed_nomeRazSocial_1", "ed_nomeRazSocial", "ed_nomeRazSoc_3"}},
@@ -58,7 +60,7 @@ QList<FieldRow> TFm_Fca::fieldRows()
 {
     QList<FieldRow> rows{
         text("Edi_Razao_Empresa", "01 - Nome", 1, 46).at(kHolder, 0, 0, 3),
-        masked("Mae_NrReg_Emp", "02 - Nº CPF", 2, kMaskCpf).at(kHolder, 0, 1, 1),
+        masked("Mae_NrReg_Emp", "02 - Nº CPF", 2, kMaskCpf).at(kHolder, 0, 1, 1).checked(kCpf),
         text("Edit1", "03 - Propriedade", 3, 46).at(kHolder, 1, 0, 3),
         masked("MaskEdit1", "04 - Inscrição", 4, kMaskInscricao).at(kHolder, 1, 1, 1),
     };
@@ -101,6 +103,7 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço dos Outros Produtores "), this);
     PC_Produtor = new QTabWidget(GrB_Socios);
     m_fields.addBox(kHolder, GrB_Empresa);
+    m_fields.useFuncoes(m_funcoes);
     // The second page's title is written without the blank before its colon.
     buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Produtor,
                         {{QStringLiteral("Produtor : 1"), producerPage(1)},
@@ -109,11 +112,6 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
                         fieldRows());
     chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar);
     setRecordFields(m_fields.tagged(recordOrder()));
-
-    // Mae_NrReg_EmpExit, edm_NrReg_1Exit, edm_cpf_2Exit, edm_cpf_3Exit: one CPF rule.
-    for (const char *cpf : {"Mae_NrReg_Emp", "edm_NrReg_1", "edm_cpf_2", "edm_cpf_3"})
-        bindCheck(m_fields.require<widgets::TMaskEdit>(cpf),
-                  [f = &m_funcoes](const QString &t) { return validation::checkCpf(*f, t); });
 
     FormCreate();
     fixSizeWhenShown(QSize(526, 460));
