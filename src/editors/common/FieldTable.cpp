@@ -201,8 +201,12 @@ void FieldTable::bindBehaviour(const FieldRow &row) const
         installMoneyKeys(field);
     if (row.check) {
         const auto *funcoes = m_funcoes;
-        ValueCheck check = [check = row.check, funcoes, this](const QString &t) {
-            return check({t, *funcoes, *this});
+        // A field that loses the focus while its window is torn down, after the table,
+        // has nothing left to be checked against.
+        ValueCheck check = [check = row.check, funcoes, alive = std::weak_ptr<const FieldTable *>(m_alive)](
+                               const QString &t) {
+            const auto table = alive.lock();
+            return table ? check({t, *funcoes, **table}) : validation::FieldVerdict{};
         };
         if (auto *masked = qobject_cast<widgets::TMaskEdit *>(field))
             bindCheck(masked, std::move(check));

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 class QLabel;
@@ -166,6 +167,7 @@ private:
     QHash<int, QWidget *> m_byTag;
     QList<FieldRow> m_rows;
     const validation::TFm_Funcoes *m_funcoes = nullptr;
+    std::shared_ptr<const FieldTable *> m_alive = std::make_shared<const FieldTable *>(this);
 };
 
 // The kind the record engine and the tag fill use for a widget: Text for a QLineEdit,
