@@ -1,8 +1,6 @@
 #include "app/Commands.h"
 #include "app/SavedForm.h"
 
-#include "editors/common/EditorBase.h"
-
 #include "store/FormType.h"
 
 #include <QDir>
@@ -52,11 +50,11 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
         if (sameFile(output, input))
             return fail(err, QStringLiteral("a saída %1 é o arquivo da própria ficha; nada foi gravado")
                                  .arg(QDir::toNativeSeparators(output)));
-    if (form.editor()->printLayouts().isEmpty())
+    if (!form.printable())
         return fail(err, QStringLiteral("a impressão da %1 ainda não está disponível").arg(req.type->shortName));
 
     QString error;
-    if (!form.editor()->printToPdf(output, &error))
+    if (!form.printToPdf(output, &error))
         return error.isEmpty() ? 1 : fail(err, error);
     return 0;
 }

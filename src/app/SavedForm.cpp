@@ -3,6 +3,10 @@
 #include "app/HandOver.h"
 #include "editors/EditorFactory.h"
 #include "editors/common/EditorBase.h"
+#include "editors/common/FormDescription.h"
+#include "editors/common/FormState.h"
+#include "platform/Messages.h"
+#include "printing/PrintRun.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -55,7 +59,7 @@ platform::MsgAnswer StderrMessages::show(QWidget *, const platform::Message &m)
 SavedForm::SavedForm() = default;
 SavedForm::~SavedForm() = default;
 
-QString SavedForm::open(const FormArgs &args)
+QString SavedForm::open(const FormArgs &args, Reading reading)
 {
     platform::ProgramFolder::setCurrent(
         platform::ProgramFolder::resolve(args.pasta, QCoreApplication::applicationDirPath()));
@@ -87,6 +91,9 @@ QString SavedForm::open(const FormArgs &args)
 
     editors::EditorFactory factory;
     editors::registerEditors(factory);
+    m_description = factory.description(args.type->type);
+    if (m_description && reading == Reading::WithoutWindow)
+        return readWithoutWindow();
     m_owner.reset(factory.create(args.type->type, nullptr, m_funcoes));
     m_editor = qobject_cast<editors::EditorBase *>(m_owner.get());
     if (!m_editor)
@@ -99,6 +106,44 @@ QString SavedForm::open(const FormArgs &args)
         return QStringLiteral("a ficha salva não pôde ser lida: %1").arg(e.message());
     }
     return {};
+}
+
+QString SavedForm::readWithoutWindow()
+{
+    m_state = std::make_unique<editors::FormState>(*m_description);
+    try {
+        m_state->load(platform::textfile::readLines(m_record));
+    } catch (const platform::RaisedError &e) {
+        return QStringLiteral("a ficha salva não pôde ser lida: %1").arg(e.message());
+    }
+    return {};
+}
+
+editors::FilledForm SavedForm::filled() const
+{
+    if (!m_state)
+        return m_editor->filledForm();
+    const editors::FormDescription &d = *m_description;
+    return {d.rows, *m_state, m_funcoes, d.printProblems ? d.printProblems(*m_state, m_funcoes) : editors::PrintProblems{},
+            {d.printLayouts(), m_state->printValues()}};
+}
+
+bool SavedForm::printable() const { return !(m_state ? m_description->printLayouts() : m_editor->printLayouts()).isEmpty(); }
+
+bool SavedForm::printToPdf(const QString &pdfPath, QString *error)
+{
+    if (!m_state)
+        return m_editor->printToPdf(pdfPath, error);
+    if (error)
+        error->clear();
+    const editors::FilledForm form = filled();
+    // As the window's print does: the first check that fails is told, and nothing printed.
+    if (!form.printProblems.isEmpty()) {
+        platform::Messages::show(nullptr, platform::kCaptionFichas, form.printProblems.first().message,
+                                 platform::MsgIcon::Warning);
+        return false;
+    }
+    return printing::renderToPdf(form.printCopy, pdfPath, error);
 }
 
 } // namespace app

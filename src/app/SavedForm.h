@@ -14,6 +14,9 @@ class QTextStream;
 namespace editors {
 class EditorBase;
 class FichaEditor;
+class FormState;
+struct FilledForm;
+struct FormDescription;
 }
 
 namespace app {
@@ -43,23 +46,41 @@ private:
     platform::MessageSink *m_previous = nullptr;
 };
 
-// A saved form opened for a command in the editor of its type, read from the data
-// folder and never written back: an unreadable file is reported, never set aside.
+// A saved form opened for a command, read from the data folder and never written back:
+// an unreadable file is reported, never set aside. A form type with a description is read
+// without a window; the others in a hidden editor of their type.
 class SavedForm {
 public:
     SavedForm();
     ~SavedForm();
 
+    // How the form is read: without a window where its type allows, or in its editor
+    // (as the user would see it, to compare the two).
+    enum class Reading { WithoutWindow, InEditor };
+
     // Opens the form of the words' type and code from the program folder that --pasta
     // (or the default) names. Returns an empty string, or why the form cannot be read.
-    QString open(const FormArgs &args);
+    QString open(const FormArgs &args, Reading reading = Reading::WithoutWindow);
 
+    // The editor the form was read into; nullptr when it was read without a window.
     editors::EditorBase *editor() const { return m_editor; }
+
+    // The form as the whole-form check reads it.
+    editors::FilledForm filled() const;
+    // The form's checks before printing; unless one fails (and says so), the PDF of its
+    // pages. On failure returns false with the reason in *error (empty when a check said it).
+    bool printToPdf(const QString &pdfPath, QString *error);
+    // Whether the form's type has any page to print.
+    bool printable() const;
     QString catalogueFile() const { return m_catalogue; }
     QString recordFile() const { return m_record; }
 
 private:
+    QString readWithoutWindow();
+
     validation::TFm_Funcoes m_funcoes;
+    const editors::FormDescription *m_description = nullptr;
+    std::unique_ptr<editors::FormState> m_state;
     std::unique_ptr<editors::FichaEditor> m_owner;
     editors::EditorBase *m_editor = nullptr;
     QString m_catalogue;

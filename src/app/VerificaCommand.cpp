@@ -1,7 +1,6 @@
 #include "app/Commands.h"
 #include "app/SavedForm.h"
 
-#include "editors/common/EditorBase.h"
 #include "editors/common/Pendencias.h"
 #include "platform/RaisedError.h"
 
@@ -48,7 +47,7 @@ int runVerifica(const QStringList &args, QTextStream &out, QTextStream &err)
 
     editors::Pendencias found;
     try {
-        found = editors::checkWholeForm(*form.editor());
+        found = editors::checkWholeForm(form.filled());
     } catch (const platform::RaisedError &e) {
         return fail(err, e.message());
     }

@@ -8,7 +8,17 @@
 
 namespace editors {
 
-void EditorFactory::add(store::FormType type, Creator creator) { m_creators[type] = std::move(creator); }
+void EditorFactory::add(store::FormType type, Creator creator, const FormDescription *description)
+{
+    m_creators[type] = std::move(creator);
+    m_descriptions[type] = description;
+}
+
+const FormDescription *EditorFactory::description(store::FormType type) const
+{
+    const auto it = m_descriptions.find(type);
+    return it == m_descriptions.end() ? nullptr : it->second;
+}
 
 bool EditorFactory::has(store::FormType type) const { return m_creators.count(type) > 0; }
 
@@ -23,7 +33,12 @@ namespace {
 template <typename Editor>
 void addEditor(EditorFactory &factory, store::FormType type)
 {
-    factory.add(type, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) { return new Editor(funcoes, parent); });
+    const FormDescription *description = nullptr;
+    if constexpr (requires { Editor::description(); })
+        description = &Editor::description();
+    factory.add(
+        type, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) { return new Editor(funcoes, parent); },
+        description);
 }
 } // namespace
 

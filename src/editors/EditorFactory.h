@@ -14,6 +14,7 @@ class TFm_Funcoes;
 namespace editors {
 
 class FichaEditor;
+struct FormDescription;
 
 // Creates the editor of a form type. Each editor registers itself in registerEditors();
 // a type without an editor is simply not registered.
@@ -21,14 +22,19 @@ class EditorFactory {
 public:
     using Creator = std::function<editors::FichaEditor *(QWidget *parent, const validation::TFm_Funcoes &funcoes)>;
 
-    void add(store::FormType type, Creator creator);
+    // An editor, with the description of its form type when the type has one that a saved
+    // form can be read, checked and printed from without a window.
+    void add(store::FormType type, Creator creator, const FormDescription *description = nullptr);
     bool has(store::FormType type) const;
+    // The type's description; nullptr when its form needs its window.
+    const FormDescription *description(store::FormType type) const;
     // A new editor owned by parent, or nullptr when the type has none.
     editors::FichaEditor *create(store::FormType type, QWidget *parent,
                                const validation::TFm_Funcoes &funcoes) const;
 
 private:
     std::map<store::FormType, Creator> m_creators;
+    std::map<store::FormType, const FormDescription *> m_descriptions;
 };
 
 // Registers every editor that exists.

@@ -187,8 +187,8 @@ void TestVerifica::problemsOfEachForm()
     QCOMPARE(app::parseFormArgs({form, "1", "--pasta", pasta}, {}, &args), QString());
     {
         app::SavedForm saved;
-        QCOMPARE(saved.open(args), QString());
-        QCOMPARE(linesOf(editors::checkWholeForm(*saved.editor())), expected);
+        QCOMPARE(saved.open(args, app::SavedForm::Reading::InEditor), QString());
+        QCOMPARE(linesOf(editors::checkWholeForm(saved.editor()->filledForm())), expected);
     }
     QVERIFY(recorder.messages.isEmpty());
 
@@ -280,7 +280,7 @@ void TestVerifica::justFitsOnPaper()
         app::parseFormArgs({form, "1", "--pasta", m_dir->path()}, {}, &args);
         app::SavedForm saved;
         saved.open(args);
-        return linesOf(editors::checkPaper(*saved.editor()));
+        return linesOf(editors::checkPaper(saved.filled()));
     };
     QCOMPARE(paperOf(fits), QStringList());
     const QStringList cut = paperOf(fits + 1);
@@ -331,7 +331,7 @@ void TestVerifica::printAsksAboutThePaper()
     app::FormArgs args;
     app::parseFormArgs({form, "1", "--pasta", m_dir->path()}, {}, &args);
     app::SavedForm saved;
-    QCOMPARE(saved.open(args), QString());
+    QCOMPARE(saved.open(args, app::SavedForm::Reading::InEditor), QString());
     editors::EditorBase *editor = saved.editor();
 
     platform::PdfPrintDialog dialog(m_dir->filePath("out.pdf"));
@@ -364,7 +364,7 @@ void TestVerifica::dialogPdfIsTheCommandsPdf()
     app::FormArgs args;
     app::parseFormArgs({form, "1", "--pasta", m_dir->path()}, {}, &args);
     app::SavedForm saved;
-    QCOMPARE(saved.open(args), QString());
+    QCOMPARE(saved.open(args, app::SavedForm::Reading::InEditor), QString());
     platform::PdfPrintDialog dialog(m_dir->filePath("dialog.pdf"));
     dialog.answersAsFile = true;
     MessageRecorder recorder;

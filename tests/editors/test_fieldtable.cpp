@@ -278,7 +278,7 @@ void TestFieldTable::rowCheck()
     QFETCH(QString, name);
     QFETCH(QString, expected);
     const RowCheck check = [](const CheckInput &in) {
-        const bool named = !in.fields.require<QLineEdit>("Edi_Nome")->text().isEmpty();
+        const bool named = !in.fields.shownText("Edi_Nome").isEmpty();
         return validation::FieldVerdict{named ? validation::Complaint::None : validation::Complaint::Raised, "Sem nome",
                                         QString("12.345,00")};
     };

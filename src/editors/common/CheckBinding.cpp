@@ -34,8 +34,9 @@ void act(QWidget *field, const TextSetter &setText, const FieldVerdict &verdict)
     }
 }
 
-// The text of the box the complaint would show.
-std::optional<QString> shownText(const FieldVerdict &verdict)
+} // namespace
+
+std::optional<QString> complaintText(const FieldVerdict &verdict)
 {
     switch (verdict.complaint) {
     case Complaint::None:
@@ -49,13 +50,11 @@ std::optional<QString> shownText(const FieldVerdict &verdict)
     return std::nullopt;
 }
 
-} // namespace
-
 RowCheck partnerNumberCheck(const QString &typeList)
 {
     return [typeList](const CheckInput &in) {
         return validation::checkPartnerNumber(in.funcoes, in.text,
-                                              in.fields.require<widgets::TIncCombo>(typeList)->ItemIndex());
+                                              in.fields.choiceOf(typeList));
     };
 }
 
@@ -63,7 +62,7 @@ platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setTe
 {
     // The exit handler acts on the verdict and the judge only reports it, so the two can
     // never tell different stories.
-    attachJudge(field, [text, check] { return shownText(check(text())); });
+    attachJudge(field, [text, check] { return complaintText(check(text())); });
     return platform::FocusExit::bind(field, [field, text = std::move(text), setText = std::move(setText),
                                              check = std::move(check)] { act(field, setText, check(text())); });
 }

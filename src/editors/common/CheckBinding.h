@@ -8,6 +8,7 @@
 
 #include <concepts>
 #include <functional>
+#include <optional>
 
 namespace platform {
 class FocusExit;
@@ -39,6 +40,10 @@ using ValueCheck = std::function<validation::FieldVerdict(const QString &text)>;
 // The setter writes the rewritten text back (a money field's may be longer than the
 // field lets the user type).
 platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setText, ValueCheck check);
+
+// The text of the box a check's complaint shows: the standard error box's for a raised
+// error, the "Fichas" box's otherwise; nothing when the check passes.
+std::optional<QString> complaintText(const validation::FieldVerdict &verdict);
 
 // A partner's or the taxpayer's number checked by the type chosen in the list of that name,
 // read as the number is left (Mae_NrReg_1Exit).

@@ -2,6 +2,7 @@
 
 #include "editors/common/ButtonBar.h"
 #include "editors/common/FieldValues.h"
+#include "editors/common/FormDescription.h"
 #include "editors/common/Pendencias.h"
 #include "editors/common/UF_Margens.h"
 #include "editors/common/UF_Pendencias.h"
@@ -10,6 +11,8 @@
 #include "platform/PrintDialog.h"
 #include "platform/RaisedError.h"
 #include "printing/PrintRun.h"
+#include "validation/TFm_Funcoes.h"
+#include "widgets/IncCombo.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -106,8 +109,47 @@ QList<printing::PrintLayout> EditorBase::printLayouts() const
     return layouts;
 }
 
+void EditorBase::useDescription(const FormDescription &description)
+{
+    m_description = &description;
+    for (const ChangeRule &rule : description.rules)
+        connect(m_fields.require<widgets::TIncCombo>(rule.list), &widgets::TIncCombo::OnChange, this,
+                [this, apply = rule.apply] { apply(m_fields); });
+}
+
+void EditorBase::beforeRecordLine(int tag, const QString &value)
+{
+    if (m_description && m_description->beforeLine)
+        m_description->beforeLine(m_fields, tag, value);
+}
+
+printing::PrintLayout EditorBase::printLayout(const QString &name) const
+{
+    return m_description && m_description->printLayout ? m_description->printLayout(name) : printing::PrintLayout{name, {}};
+}
+
+PrintProblems EditorBase::printProblems() const
+{
+    return m_description && m_description->printProblems ? m_description->printProblems(m_fields, funcoes())
+                                                          : PrintProblems{};
+}
+
+FilledForm EditorBase::filledForm() const
+{
+    return {m_fields.rows(), m_fields, funcoes(), printProblems(), {printLayouts(), printCopyValues()}};
+}
+
+const validation::TFm_Funcoes &EditorBase::funcoes() const
+{
+    // A table without checks was given none, and none of its checks reads them.
+    static const validation::TFm_Funcoes none;
+    return m_fields.funcoes() ? *m_fields.funcoes() : none;
+}
+
 int EditorBase::copiesPreset() const
 {
+    if (m_description && m_description->copiesPreset)
+        return m_description->copiesPreset(m_fields);
     const QList<printing::PrintLayout> layouts = printLayouts();
     return layouts.isEmpty() ? 1 : printing::copiesPreset(layouts.first().name);
 }
@@ -139,7 +181,7 @@ void EditorBase::showPendencias()
         return;
     }
     Pendencias found;
-    if (!platform::guard(this, [&] { found = checkWholeForm(*this); }))
+    if (!platform::guard(this, [&] { found = checkWholeForm(filledForm()); }))
         return;
     m_pendencias = new TFm_Pendencias(found, this);
     connect(m_pendencias, &TFm_Pendencias::fieldChosen, this,
@@ -150,7 +192,7 @@ void EditorBase::showPendencias()
 bool EditorBase::acceptPaperCut()
 {
     Pendencias cut;
-    if (!platform::guard(this, [&] { cut = checkPaper(*this); }))
+    if (!platform::guard(this, [&] { cut = checkPaper(filledForm()); }))
         return false;
     if (cut.isEmpty())
         return true;

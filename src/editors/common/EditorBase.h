@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editors/common/FieldTable.h"
+#include "editors/common/FormDescription.h"
+#include "editors/common/Pendencias.h"
 #include "editors/common/PrintProblem.h"
 #include "printing/PrintRequest.h"
 #include "editors/common/FichaEditor.h"
@@ -43,10 +45,10 @@ public:
     // The form's page kinds in printing order, each with its own steps: the layouts its
     // form type names, each as printLayout() gives it.
     virtual QList<printing::PrintLayout> printLayouts() const;
-    // One layout of the form type with the form's own steps for it; none by default.
-    virtual printing::PrintLayout printLayout(const QString &name) const { return {name, {}}; }
-    // The copies the print dialog proposes: the first layout's own preset. A form whose
-    // preset depends on a field overrides it.
+    // One layout of the form type with the form's own steps for it: its description's.
+    virtual printing::PrintLayout printLayout(const QString &name) const;
+    // The copies the print dialog proposes: its description's, else the first layout's
+    // own preset.
     virtual int copiesPreset() const;
 
     // The print value of each Tag, read from the fields at print time.
@@ -56,10 +58,12 @@ public:
     virtual printing::TagValues printCopyValues() const { return printValues(); }
 
     // Every check before printing that the form fails now, in the order they run.
-    virtual PrintProblems printProblems() const { return {}; }
+    virtual PrintProblems printProblems() const;
 
     // The form's fields, from its field table.
     const FieldTable &fields() const { return m_fields; }
+    // The form as the whole-form check reads it.
+    FilledForm filledForm() const;
 
     // F5: the "Pendências" window, listing what the whole-form check finds.
     void showPendencias();
@@ -78,6 +82,12 @@ public:
     void Btn_FecharClick();
 
 protected:
+    // The form type's description, once its rows are built: its rules are bound to their
+    // lists, and its checks and steps of printing are the window's.
+    void useDescription(const FormDescription &description);
+    // Its per-line rule runs as each record line is read.
+    void beforeRecordLine(int tag, const QString &value) override;
+
     // "Você tem certeza de que quer apagar tudo?": true when the user answers Sim.
     bool confirmClearAll();
 
@@ -88,10 +98,6 @@ protected:
     // group over the group of pages, the four buttons below. Each page is made with its
     // title and registered in the field table under its box key; the rows are built into
     // the holder's box and the pages.
-    struct TabPage {
-        QString title;
-        QString box;
-    };
     void buildHolderAndPages(QGroupBox *holder, QGroupBox *others, QTabWidget *pages,
                              const QList<TabPage> &tabPages, const QList<FieldRow> &rows);
 
@@ -113,9 +119,11 @@ protected:
 private:
     // The question before a print whose values the paper cuts; true to print.
     bool acceptPaperCut();
+    const validation::TFm_Funcoes &funcoes() const;
     bool runPrint(bool askAboutPaper, const std::function<bool(const printing::PrintRequest &)> &output);
 
     QPointer<TFm_Pendencias> m_pendencias;
+    const FormDescription *m_description = nullptr;
 };
 
 } // namespace editors

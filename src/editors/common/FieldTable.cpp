@@ -2,6 +2,7 @@
 
 #include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
+#include "editors/common/Pendencias.h"
 #include "widgets/FieldValue.h"
 #include "widgets/IncCombo.h"
 #include "widgets/MaskEdit.h"
@@ -331,6 +332,59 @@ widgets::TaggedFields FieldTable::tagged(const QList<int> &recordOrder) const
         fields.append({tag, kindOf(w), w});
     }
     return fields;
+}
+
+namespace {
+widgets::TaggedField asField(QWidget *w) { return {0, kindOf(w), w}; }
+} // namespace
+
+QString FieldTable::shownText(const QString &control) const
+{
+    QWidget *w = widget(control);
+    return w ? widgets::fieldText(asField(w)) : QString();
+}
+
+int FieldTable::choiceOf(const QString &control) const
+{
+    const auto *list = field<widgets::TIncCombo>(control);
+    return list ? list->ItemIndex() : -1;
+}
+
+bool FieldTable::isOpen(const QString &control) const
+{
+    const QWidget *w = widget(control);
+    return w && w->isEnabled();
+}
+
+QString FieldTable::pageOf(const QString &control) const { return editors::pageOf(widget(control)); }
+
+void FieldTable::choose(const QString &control, int index) { require<widgets::TIncCombo>(control)->SetItemIndex(index); }
+
+void FieldTable::empty(const QString &control)
+{
+    QWidget *w = widget(control);
+    if (!w)
+        throw FieldTableError("no field " + control.toStdString());
+    widgets::clearField(asField(w));
+}
+
+void FieldTable::setState(const QString &control, FieldState state)
+{
+    QWidget *w = widget(control);
+    if (!w)
+        throw FieldTableError("no field " + control.toStdString());
+    setFieldState(w, state);
+}
+
+void FieldTable::setMask(const QString &control, const QString &mask)
+{
+    require<widgets::TMaskEdit>(control)->SetEditMask(mask);
+}
+
+void FieldTable::openTitle(const QString &control, bool open)
+{
+    if (QLabel *label = title(control))
+        label->setEnabled(open);
 }
 
 widgets::FieldKind kindOf(const QWidget *w)

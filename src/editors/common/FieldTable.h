@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/common/FormFields.h"
 #include "validation/FieldChecks.h"
 #include "widgets/TaggedField.h"
 
@@ -40,14 +41,12 @@ struct FieldPlace {
     bool titleBeside = false;
 };
 
-class FieldTable;
-
 // What a field's exit check reads: the field's text as the user leaves it, the form's
 // functions and the form's other fields.
 struct CheckInput {
     const QString &text;
     const validation::TFm_Funcoes &funcoes;
-    const FieldTable &fields;
+    const FormFields &fields;
 };
 using RowCheck = std::function<validation::FieldVerdict(const CheckInput &)>;
 
@@ -108,7 +107,7 @@ public:
 // buddy (so the field's accessible name is its title), its format, items and initial
 // state, placed in its box. Then hands out the fields by name and by tag, the tagged
 // fields in record order and the keyboard order.
-class FieldTable {
+class FieldTable final : public FormFields {
 public:
     FieldTable() = default;
     // The fields' checks read the table: it stays where it was built.
@@ -117,6 +116,7 @@ public:
 
     // The functions the fields' checks are given; a table with checks needs them.
     void useFuncoes(const validation::TFm_Funcoes &funcoes) { m_funcoes = &funcoes; }
+    const validation::TFm_Funcoes *funcoes() const { return m_funcoes; }
     // The box (a group box or a page) that the rows name `key`.
     void addBox(const QString &key, QWidget *box);
     // Builds every row, then gives each field its keys, its exit check and its blank entry.
@@ -153,6 +153,17 @@ public:
     widgets::TaggedFields tagged(const QList<int> &recordOrder) const;
     // The controls of the tags in keyboard order; raises like tagged() does.
     QList<QWidget *> inTabOrder(const QList<int> &tabOrder) const;
+
+    // The window's controls as the form's rules and checks see them.
+    QString shownText(const QString &control) const override;
+    int choiceOf(const QString &control) const override;
+    bool isOpen(const QString &control) const override;
+    QString pageOf(const QString &control) const override;
+    void choose(const QString &control, int index) override;
+    void empty(const QString &control) override;
+    void setState(const QString &control, FieldState state) override;
+    void setMask(const QString &control, const QString &mask) override;
+    void openTitle(const QString &control, bool open) override;
 
 private:
     void requireEveryTag(const QList<int> &order, const char *what) const;

@@ -1,7 +1,7 @@
 #include "editors/common/Pendencias.h"
 
-#include "editors/common/EditorBase.h"
-#include "editors/common/ExitCheck.h"
+#include "editors/common/CheckBinding.h"
+#include "editors/common/FieldTable.h"
 #include "printing/PaperFit.h"
 
 #include <QStackedWidget>
@@ -55,30 +55,39 @@ QString plainTabText(const QString &text)
     return result.trimmed();
 }
 
-Pendencia pendenciaFor(const EditorBase &editor, const FieldRow &row, Pendencia::Kind kind, const QString &message)
+Pendencia pendenciaFor(const FilledForm &form, const FieldRow &row, Pendencia::Kind kind, const QString &message)
 {
-    return Pendencia{kind, row.control, fieldName(row), pageOf(editor.fields().widget(row.control)), message};
+    return Pendencia{kind, row.control, fieldName(row), form.fields.pageOf(row.control), message};
+}
+
+const FieldRow *rowOf(const QList<FieldRow> &rows, const QString &control)
+{
+    for (const FieldRow &row : rows)
+        if (row.control == control)
+            return &row;
+    return nullptr;
 }
 
 // The field table's order of the problems, each field's own in the order found.
-void sortByForm(const FieldTable &table, Pendencias &list)
+void sortByForm(const QList<FieldRow> &rows, Pendencias &list)
 {
     QHash<QString, int> position;
-    for (int i = 0; i < table.rows().size(); ++i)
-        position.insert(table.rows().at(i).control, i);
+    for (int i = 0; i < rows.size(); ++i)
+        position.insert(rows.at(i).control, i);
     std::stable_sort(list.begin(), list.end(), [&](const Pendencia &a, const Pendencia &b) {
         return position.value(a.control, INT_MAX) < position.value(b.control, INT_MAX);
     });
 }
 
-Pendencias paperOf(const EditorBase &editor)
+Pendencias paperOf(const FilledForm &form)
 {
     Pendencias list;
-    const FieldTable &table = editor.fields();
-    for (const printing::CutValue &cut :
-         printing::cutValues(printing::PrintRequest{editor.printLayouts(), editor.printCopyValues()})) {
-        if (const FieldRow *row = table.rowOfTag(cut.tag))
-            list.append(pendenciaFor(editor, *row, Pendencia::Kind::Paper, paperMessage(cut.shown, cut.total)));
+    for (const printing::CutValue &cut : printing::cutValues(form.printCopy)) {
+        for (const FieldRow &row : form.rows)
+            if (row.tag == cut.tag) {
+                list.append(pendenciaFor(form, row, Pendencia::Kind::Paper, paperMessage(cut.shown, cut.total)));
+                break;
+            }
     }
     return list;
 }
@@ -109,32 +118,31 @@ void goToField(QWidget *field)
         field->setFocus(Qt::OtherFocusReason);
 }
 
-Pendencias checkPaper(const EditorBase &editor)
+Pendencias checkPaper(const FilledForm &form)
 {
-    Pendencias list = paperOf(editor);
-    sortByForm(editor.fields(), list);
+    Pendencias list = paperOf(form);
+    sortByForm(form.rows, list);
     return list;
 }
 
-Pendencias checkWholeForm(const EditorBase &editor)
+Pendencias checkWholeForm(const FilledForm &form)
 {
-    const FieldTable &table = editor.fields();
     Pendencias list;
-    for (const FieldRow &row : table.rows()) {
-        const QWidget *widget = table.widget(row.control);
-        if (!widget || !widget->isEnabled())
+    for (const FieldRow &row : form.rows) {
+        if (!row.check || !form.fields.isOpen(row.control))
             continue;
-        if (const std::optional<QString> problem = exitProblem(widget))
-            list.append(pendenciaFor(editor, row, Pendencia::Kind::Exit, *problem));
+        const QString text = form.fields.shownText(row.control);
+        if (const std::optional<QString> problem = complaintText(row.check({text, form.funcoes, form.fields})))
+            list.append(pendenciaFor(form, row, Pendencia::Kind::Exit, *problem));
     }
-    for (const PrintProblem &problem : editor.printProblems()) {
+    for (const PrintProblem &problem : form.printProblems) {
         FieldRow unknown;
         unknown.control = problem.control;
-        const FieldRow *row = table.rowOf(problem.control);
-        list.append(pendenciaFor(editor, row ? *row : unknown, Pendencia::Kind::Print, problem.message));
+        const FieldRow *row = rowOf(form.rows, problem.control);
+        list.append(pendenciaFor(form, row ? *row : unknown, Pendencia::Kind::Print, problem.message));
     }
-    list += paperOf(editor);
-    sortByForm(table, list);
+    list += paperOf(form);
+    sortByForm(form.rows, list);
     return list;
 }
 

@@ -1,13 +1,21 @@
 #pragma once
 
+#include "editors/common/PrintProblem.h"
+#include "printing/PrintRequest.h"
+
 #include <QList>
 #include <QString>
 
 class QWidget;
 
+namespace validation {
+class TFm_Funcoes;
+}
+
 namespace editors {
 
-class EditorBase;
+struct FieldRow;
+class FormFields;
 
 // One thing that stands between a form and a clean print.
 struct Pendencia {
@@ -24,15 +32,25 @@ struct Pendencia {
 };
 using Pendencias = QList<Pendencia>;
 
+// A filled form as the whole-form check reads it, in its window or without one: its
+// field table, its fields, the checks before printing it fails and its printed copy.
+struct FilledForm {
+    const QList<FieldRow> &rows;
+    const FormFields &fields;
+    const validation::TFm_Funcoes &funcoes;
+    PrintProblems printProblems;
+    printing::PrintRequest printCopy;
+};
+
 // The whole-form check: every problem of the form at once, in the order of its field
 // table and, for one field, its exit check, then the print checks, then the paper.
 // Fields the user cannot reach (disabled) are not judged on exit, as their exit never
 // runs. Reads the form only: no field, message or focus changes. Raises
 // platform::RaisedError when a print layout cannot be loaded.
-Pendencias checkWholeForm(const EditorBase &editor);
+Pendencias checkWholeForm(const FilledForm &form);
 
 // Only the values the printed page cuts, as checkWholeForm lists them.
-Pendencias checkPaper(const EditorBase &editor);
+Pendencias checkPaper(const FilledForm &form);
 
 // "cabem 46 de 58 caracteres no papel", in a sentence of its own.
 QString paperMessage(int shown, int total);

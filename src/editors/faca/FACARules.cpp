@@ -1,5 +1,7 @@
 #include "editors/faca/FACARules.h"
 
+#include "editors/common/FieldTable.h"
+#include "editors/common/FormFields.h"
 #include "printing/LayoutModel.h"
 #include "validation/TFm_Funcoes.h"
 
@@ -26,6 +28,35 @@ bool inscricaoOpen(int pedidoIndex) { return pedidoIndex != kPedidoInscricao; }
 bool cnpjQuilomboOpen(int condicaoIndex) { return condicaoIndex == kCondicaoQuilombola; }
 
 bool condicaoComPrazo(int condicaoIndex) { return condicaoIndex == 2 || condicaoIndex == 4 || condicaoIndex == 5; }
+
+void Inc_PedidoChange(FormFields &form)
+{
+    const QString inscricao = QStringLiteral("Mae_Inscricao");
+    const int pedido = form.choiceOf(QStringLiteral("Inc_Pedido"));
+    if (pedido == kPedidoInscricao)
+        form.empty(inscricao);
+    const bool open = inscricaoOpen(pedido);
+    form.openTitle(inscricao, open);
+    form.setState(inscricao, open ? FieldState::Enabled : FieldState::Grey);
+}
+
+void incCmb_CondicaoChange(FormFields &form)
+{
+    form.setState(QStringLiteral("MaskEdit3"), cnpjQuilomboOpen(form.choiceOf(QStringLiteral("incCmb_Condicao")))
+                                                   ? FieldState::Enabled
+                                                   : FieldState::Grey);
+}
+
+PrintProblems printProblems(const FormFields &form, const validation::TFm_Funcoes &funcoes)
+{
+    PrintForm read;
+    read.pedido = form.choiceOf(QStringLiteral("Inc_Pedido"));
+    read.inscricao = form.shownText(QStringLiteral("Mae_Inscricao"));
+    read.condicao = form.choiceOf(QStringLiteral("incCmb_Condicao"));
+    read.prazo = form.choiceOf(QStringLiteral("incCmb_Prazo"));
+    read.fimContrato = form.shownText(QStringLiteral("mae_DtFimContrato"));
+    return printProblems(read, funcoes);
+}
 
 PrintProblems printProblems(const PrintForm &form, const validation::TFm_Funcoes &funcoes)
 {

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+namespace editors {
+class FormFields;
+}
 namespace printing {
 struct Layout;
 }
@@ -30,6 +33,13 @@ bool cnpjQuilomboOpen(int condicaoIndex);
 // conditions that may work under a contract with a fixed term.
 bool condicaoComPrazo(int condicaoIndex);
 
+// Inc_PedidoChange: a first registration empties the Inscrição Estadual and closes it with
+// its title; any other request opens them.
+void Inc_PedidoChange(FormFields &form);
+// incCmb_CondicaoChange: the quilombo's CNPJ opens for the quilombola condition only. It
+// keeps its text while closed: it is saved and read back either way.
+void incCmb_CondicaoChange(FormFields &form);
+
 // What the checks before printing read from the form.
 struct PrintForm {
     int pedido = -1;        // Inc_Pedido
@@ -43,6 +53,8 @@ struct PrintForm {
 // each with its field; empty when it may be printed. The term checks wait for a
 // producer condition: without one they have nothing to judge.
 PrintProblems printProblems(const PrintForm &form, const validation::TFm_Funcoes &funcoes);
+// The same, read from the form's fields.
+PrintProblems printProblems(const FormFields &form, const validation::TFm_Funcoes &funcoes);
 
 // The declaration's place and date on one line: "place, date".
 QString localEData(const QString &local, const QString &data);

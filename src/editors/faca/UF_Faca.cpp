@@ -31,6 +31,12 @@ const QString kProprietario = QStringLiteral("proprietario");
 const QString kDeclaracao = QStringLiteral("declaracao");
 const QString kLocalData = QStringLiteral("localData");
 
+// The pages' titles, each with the boxes that stand on it.
+const QString kPageProdutor = QStringLiteral("Produtor");
+const QString kPagePropriedade = QStringLiteral("Propriedade");
+const QString kPageProprietario = QStringLiteral("Proprietário");
+const QString kPageDeclarante = QStringLiteral("Declarante");
+
 const QString kMaskInscricao = QStringLiteral("!999.999.99-9;0; ");
 const QString kMaskCnpj = QStringLiteral("99.999.999/9999-99;1; ");
 const QString kMaskTelefoneFaca = QStringLiteral("!(9999)99999999;1; ");
@@ -132,6 +138,33 @@ QList<FieldRow> TFm_Faca::fieldRows()
     };
 }
 
+const FormDescription &TFm_Faca::description()
+{
+    static const FormDescription faca = [] {
+        FormDescription d;
+        d.type = store::FormType::FACA;
+        d.rows = fieldRows();
+        d.pages = {{kProdutor, kPageProdutor},         {kEndereco, kPageProdutor},
+                   {kPropriedade, kPagePropriedade},   {kProprietario, kPageProprietario},
+                   {kDeclaracao, kPageDeclarante},     {kLocalData, kPageDeclarante}};
+        d.rules = {{QStringLiteral("Inc_Pedido"), faca::Inc_PedidoChange},
+                   {QStringLiteral("incCmb_Condicao"), faca::incCmb_CondicaoChange}};
+        d.printProblems = [](const FormFields &form, const validation::TFm_Funcoes &funcoes) {
+            return faca::printProblems(form, funcoes);
+        };
+        // The layout's working labels of the place and the date print as one line.
+        d.printLayout = [](const QString &name) {
+            return printing::PrintLayout{
+                name,
+                {[](printing::Layout &l, const printing::TagValues &) { faca::clearPlaceAndDate(l); },
+                 [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }},
+                {{QStringLiteral("lab_LocalData"), 31}}};
+        };
+        return d;
+    }();
+    return faca;
+}
+
 const QList<int> &TFm_Faca::recordOrder()
 {
     static const QList<int> order{2,  1,  11, 12, 13, 16, 14, 15, 45, 50, 17, 18, 19, 20, 22, 23, 21, 33, 24,
@@ -175,8 +208,7 @@ TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     layout->addLayout(buttonBar({Button1, Btn_Imprimir, Btn_Margens, Btn_Limpar, Btn_Fechar}));
 
     connect(Button1, &QPushButton::clicked, this, &TFm_Faca::Button1Click);
-    connect(Inc_Pedido, &widgets::TIncCombo::OnChange, this, &TFm_Faca::Inc_PedidoChange);
-    connect(incCmb_Condicao, &widgets::TIncCombo::OnChange, this, &TFm_Faca::incCmb_CondicaoChange);
+    useDescription(description());
 
     chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar << Button1);
     setRecordFields(m_fields.tagged(recordOrder()));
@@ -200,10 +232,10 @@ void TFm_Faca::buildPages()
         PC_Faca->addTab(p, caption);
         return p;
     };
-    QWidget *produtor = page("TBS_Produtor", QStringLiteral("Produtor"));
-    QWidget *propriedade = page("TBS_Propriedade", QStringLiteral("Propriedade"));
-    QWidget *proprietario = page("TBS_Proprietario", QStringLiteral("Proprietário"));
-    QWidget *declarante = page("TBS_Declarante", QStringLiteral("Declarante"));
+    QWidget *produtor = page("TBS_Produtor", kPageProdutor);
+    QWidget *propriedade = page("TBS_Propriedade", kPagePropriedade);
+    QWidget *proprietario = page("TBS_Proprietario", kPageProprietario);
+    QWidget *declarante = page("TBS_Declarante", kPageDeclarante);
 
     QGroupBox *grIdentificacao = groupOn(produtor, QStringLiteral("  01 - Identificação do Produtor  "));
     QGroupBox *grEndereco = groupOn(produtor, QStringLiteral("  02 - Endereço do Produtor para Correspondência  "));
@@ -228,7 +260,7 @@ void TFm_Faca::buildPages()
     m_fields.addBox(kDeclaracao, grDeclaracao);
     m_fields.addBox(kLocalData, grLocalData);
     m_fields.useFuncoes(m_funcoes);
-    m_fields.build(fieldRows());
+    m_fields.build(description().rows);
     declaracao->addWidget(grLocalData);
 
     for (auto [p, groups] : {std::pair<QWidget *, QList<QGroupBox *>>{produtor, {grIdentificacao, grEndereco}},
@@ -249,49 +281,10 @@ void TFm_Faca::FormCreate()
     LimpaCampos();
 }
 
-// The layout's working labels of the place and the date print as one line.
-printing::PrintLayout TFm_Faca::printLayout(const QString &name) const
-{
-    return {name,
-             {[](printing::Layout &l, const printing::TagValues &) { faca::clearPlaceAndDate(l); },
-              [](printing::Layout &l, const printing::TagValues &) { faca::joinPlaceAndDate(l); }},
-             {{QStringLiteral("lab_LocalData"), 31}}};
-}
-
-
-void TFm_Faca::Inc_PedidoChange()
-{
-    const int pedido = Inc_Pedido->ItemIndex();
-    if (pedido == faca::kPedidoInscricao)
-        Mae_Inscricao->Clear();
-    const bool open = faca::inscricaoOpen(pedido);
-    Lab_TIT_Inscricao->setEnabled(open);
-    setFieldState(Mae_Inscricao, open ? FieldState::Enabled : FieldState::Grey);
-}
-
-// The CNPJ keeps its text while closed: it is saved and read back either way.
-void TFm_Faca::incCmb_CondicaoChange()
-{
-    setFieldState(MaskEdit3, faca::cnpjQuilomboOpen(incCmb_Condicao->ItemIndex()) ? FieldState::Enabled
-                                                                                   : FieldState::Grey);
-}
-
-PrintProblems TFm_Faca::printProblems() const
-{
-    faca::PrintForm form;
-    form.pedido = Inc_Pedido->ItemIndex();
-    form.inscricao = Mae_Inscricao->Text();
-    form.condicao = incCmb_Condicao->ItemIndex();
-    form.prazo = incCmb_Prazo->ItemIndex();
-    form.fimContrato = m_fields.require<widgets::TMaskEdit>(QStringLiteral("mae_DtFimContrato"))->Text();
-    return faca::printProblems(form, m_funcoes);
-}
-
 void TFm_Faca::Button1Click()
 {
     // The contents topic of FACA.HLP: the manual's FACA page, in the help window.
     platform::openManual(this, QStringLiteral("FACA.HLP"));
 }
-
 
 } // namespace editors

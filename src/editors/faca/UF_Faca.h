@@ -40,14 +40,10 @@ public:
     QPushButton *Button1 = nullptr; // Ajuda
 
     void Button1Click();
-    void Inc_PedidoChange();
-    void incCmb_CondicaoChange();
 
-    // The checks before printing that the form fails, in their order.
-    PrintProblems printProblems() const override;
-    printing::PrintLayout printLayout(const QString &name) const override;
-
-
+    // What the FACA is apart from its window: its rules, its checks before printing and
+    // its layout's place-and-date line.
+    static const FormDescription &description();
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
     static const QList<int> &recordOrder();

@@ -1,10 +1,7 @@
 #include "editors/fas/FASRules.h"
 
-#include "editors/common/FieldBehaviour.h"
-#include "widgets/IncCombo.h"
-#include "widgets/MaskEdit.h"
-
-#include <QLabel>
+#include "editors/common/FieldTable.h"
+#include "editors/common/FormFields.h"
 
 namespace editors::fas {
 
@@ -13,29 +10,24 @@ namespace {
 const QString kEmptyDate = QStringLiteral("/  /");
 } // namespace
 
-void applyRegistrationType(const NumberPair &pair)
+void applyRegistrationType(FormFields &form, const QString &typeList, const QString &number)
 {
-    switch (pair.type->ItemIndex()) {
+    switch (form.choiceOf(typeList)) {
     case validation::kTipoRegCpf:
-        pair.number->SetEditMask(kMaskCpfDigits);
+        form.setMask(number, kMaskCpfDigits);
         break;
     case validation::kTipoRegCnpj:
-        pair.number->SetEditMask(kMaskCnpjDigits);
+        form.setMask(number, kMaskCnpjDigits);
         break;
     default:
         break;
     }
-    if (pair.number->isEnabled()) {
-        pair.number->Clear();
+    if (form.isOpen(number)) {
+        form.empty(number);
         return;
     }
-    pair.title->setEnabled(true);
-    setFieldState(pair.number, FieldState::Enabled);
-}
-
-void bindNumberPair(const NumberPair &pair)
-{
-    QObject::connect(pair.type, &widgets::TIncCombo::OnChange, pair.number, [pair] { applyRegistrationType(pair); });
+    form.openTitle(number, true);
+    form.setState(number, FieldState::Enabled);
 }
 
 int registrationTypeOfNumber(const QString &stored)

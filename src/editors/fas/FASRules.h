@@ -6,15 +6,8 @@
 
 #include <array>
 
-class QLabel;
-class QWidget;
-
-namespace validation {
-class TFm_Funcoes;
-}
-namespace widgets {
-class TIncCombo;
-class TMaskEdit;
+namespace editors {
+class FormFields;
 }
 
 // The rules of the FAS that stand apart from building its window: the registration
@@ -30,21 +23,12 @@ inline const QString kMaskCnpjDigits = QStringLiteral("!99.999.999/9999-99;0; ")
 inline constexpr int kCpfLength = 11;
 inline constexpr int kCnpjLength = 14;
 
-// A type list, its number field and the number's title.
-struct NumberPair {
-    widgets::TIncCombo *type = nullptr;
-    widgets::TMaskEdit *number = nullptr;
-    QLabel *title = nullptr;
-};
-
-// Registration-type rule: the chosen type sets the number's mask (no choice leaves it).
+// Registration-type rule (Cmb_TpReg_EmpChange, Cmb_TpReg_1Change..3), run on every
+// change of the type list: the chosen type sets the number's mask (no choice leaves it).
 // A number field already open is emptied; the first choice opens it with its title and
-// keeps what it holds.
-void applyRegistrationType(const NumberPair &pair);
-
-// Runs the rule on every change of the type list; the number's row checks it against the
-// type chosen beside it when the focus leaves it ("CPF Inválido", "CGC Inválido").
-void bindNumberPair(const NumberPair &pair);
+// keeps what it holds. The number's row checks it against the type chosen beside it when
+// the focus leaves it ("CPF Inválido", "CGC Inválido").
+void applyRegistrationType(FormFields &form, const QString &typeList, const QString &number);
 
 // The type a stored taxpayer number tells by its length: 0 (CPF), 1 (CNPJ) or -1 (none).
 int registrationTypeOfNumber(const QString &stored);

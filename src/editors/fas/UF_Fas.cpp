@@ -132,6 +132,68 @@ QList<int> TFm_Fas::tabOrder()
     return order;
 }
 
+namespace {
+
+QList<TabPage> partnerPages()
+{
+    QList<TabPage> pages;
+    for (int k = 1; k <= 3; ++k)
+        pages.append({QStringLiteral("Sócio : %1").arg(k), partnerPage(k)});
+    return pages;
+}
+
+// The taxpayer's number and each partner's, with the list of its registration type.
+QList<std::pair<QString, QString>> numberPairs()
+{
+    QList<std::pair<QString, QString>> pairs{{QStringLiteral("Cmb_TpReg_Emp"), QStringLiteral("Mae_NrReg_Emp")}};
+    for (int k = 1; k <= 3; ++k)
+        pairs.append({QStringLiteral("Cmb_TpReg_%1").arg(k), QStringLiteral("Mae_NrReg_%1").arg(k)});
+    return pairs;
+}
+
+// The taxpayer's type is not stored: the number's length tells it, and choosing it sets
+// the mask and opens the field before the number goes in.
+void beforeLine(FormFields &form, int tag, const QString &value)
+{
+    if (tag != 2)
+        return;
+    const int type = fas::registrationTypeOfNumber(value);
+    if (type >= 0)
+        form.choose(QStringLiteral("Cmb_TpReg_Emp"), type);
+}
+
+PrintProblems missingDates(const FormFields &form, const validation::TFm_Funcoes &)
+{
+    std::array<fas::PartnerForPrint, 3> partners;
+    for (int k = 1; k <= 3; ++k)
+        partners.at(size_t(k - 1)) = {form.choiceOf(QStringLiteral("Inc_Trata_Socio_%1").arg(k)),
+                                      form.shownText(QStringLiteral("Mae_DtJnt_Socio%1").arg(k))};
+    return fas::missingPartnerDates(form.choiceOf(QStringLiteral("Cmb_TpReg_Emp")), partners);
+}
+
+} // namespace
+
+const FormDescription &TFm_Fas::description()
+{
+    static const FormDescription fas = [] {
+        FormDescription d;
+        d.type = store::FormType::FAS;
+        d.rows = fieldRows();
+        d.addPages(partnerPages());
+        for (const auto &[typeList, number] : numberPairs())
+            d.rules.append({typeList, [typeList, number](FormFields &form) {
+                                fas::applyRegistrationType(form, typeList, number);
+                            }});
+        d.beforeLine = beforeLine;
+        d.printProblems = missingDates;
+        d.copiesPreset = [](const FormFields &form) {
+            return fas::copiesForTaxpayerType(form.shownText(QStringLiteral("Cmb_TpReg_Emp")));
+        };
+        return d;
+    }();
+    return fas;
+}
+
 TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     : EditorBase(store::FormType::FAS, parent), m_funcoes(funcoes)
 {
@@ -140,32 +202,18 @@ TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     PC_Socios = new QTabWidget(GrB_Socios);
     m_fields.addBox(kTaxpayer, GrB_Empresa);
     m_fields.useFuncoes(m_funcoes);
-    QList<TabPage> pages;
-    for (int k = 1; k <= 3; ++k)
-        pages.append({QStringLiteral("Sócio : %1").arg(k), partnerPage(k)});
-    buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Socios, pages, fieldRows());
+    buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Socios, partnerPages(), description().rows);
     Cmb_TpReg_Emp = m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_Emp"));
-
     QList<QWidget *> chain = m_fields.inTabOrder(tabOrder());
     chain.insert(1, Cmb_TpReg_Emp);
     chainTabOrder(chain << Btn_Imprimir << Btn_Limpar << Btn_Fechar << Btn_Margens);
-
     // The taxpayer's type list is cleared with the fields but has no record line.
     widgets::TaggedFields record = m_fields.tagged(recordOrder());
     record.insert(1, widgets::TaggedField{0, widgets::FieldKind::Combo, Cmb_TpReg_Emp});
     setRecordFields(record);
-
-    // Cmb_TpReg_EmpChange, Cmb_TpReg_1Change..3: one type rule for the four pairs.
-    fas::bindNumberPair({Cmb_TpReg_Emp, m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_NrReg_Emp")),
-                         m_fields.title(QStringLiteral("Mae_NrReg_Emp"))});
-    for (int k = 1; k <= 3; ++k) {
-        const QString number = QStringLiteral("Mae_NrReg_%1").arg(k);
-        fas::bindNumberPair({m_fields.require<widgets::TIncCombo>(QStringLiteral("Cmb_TpReg_%1").arg(k)),
-                             m_fields.require<widgets::TMaskEdit>(number), m_fields.title(number)});
-    }
-    for (const QString &number : {QStringLiteral("Mae_NrReg_Emp"), QStringLiteral("Mae_NrReg_1"),
-                                  QStringLiteral("Mae_NrReg_2"), QStringLiteral("Mae_NrReg_3")})
-        m_fields.title(number)->setEnabled(false);
+    useDescription(description());
+    for (const auto &pair : numberPairs())
+        m_fields.openTitle(pair.second, false);
 
     FormCreate();
     fixSizeWhenShown(QSize(531, 419));
@@ -177,31 +225,5 @@ void TFm_Fas::FormCreate()
     // The first clearing asks nothing: there is nothing to lose yet.
     LimpaCampos();
 }
-
-void TFm_Fas::beforeRecordLine(int tag, const QString &value)
-{
-    // The taxpayer's type is not stored: the number's length tells it, and choosing it
-    // sets the mask and opens the field before the number goes in.
-    if (tag != 2)
-        return;
-    const int type = fas::registrationTypeOfNumber(value);
-    if (type >= 0)
-        Cmb_TpReg_Emp->SetItemIndex(type);
-}
-
-
-PrintProblems TFm_Fas::printProblems() const
-{
-    std::array<fas::PartnerForPrint, 3> partners;
-    for (int k = 1; k <= 3; ++k) {
-        partners.at(size_t(k - 1)) = {
-            m_fields.require<widgets::TIncCombo>(QStringLiteral("Inc_Trata_Socio_%1").arg(k))->ItemIndex(),
-            m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_DtJnt_Socio%1").arg(k))->Text()};
-    }
-    return fas::missingPartnerDates(Cmb_TpReg_Emp->ItemIndex(), partners);
-}
-
-int TFm_Fas::copiesPreset() const { return fas::copiesForTaxpayerType(Cmb_TpReg_Emp->Text()); }
-
 
 } // namespace editors

@@ -29,21 +29,13 @@ public:
     // The taxpayer's registration type: not stored, told by the stored number's length.
     widgets::TIncCombo *Cmb_TpReg_Emp = nullptr;
 
-
-
-    // The partners' missing Junta Comercial dates, which stop the print.
-    PrintProblems printProblems() const override;
-    // The copies the print dialog proposes: by the taxpayer's registration type.
-    int copiesPreset() const override;
-
-
+    // What the FAS is apart from its window: its rules, the partners' missing Junta
+    // Comercial dates that stop the print, and the copies by the taxpayer's type.
+    static const FormDescription &description();
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
     static const QList<int> &recordOrder();
     static QList<int> tabOrder();
-
-protected:
-    void beforeRecordLine(int tag, const QString &value) override;
 
 private:
     void FormCreate();

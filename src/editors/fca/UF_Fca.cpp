@@ -31,6 +31,14 @@ struct ProducerItem {
     std::array<const char *, 3> controls;
 };
 
+// The second page's title is written without the blank before its colon.
+QList<TabPage> producerPages()
+{
+    return {{QStringLiteral("Produtor : 1"), producerPage(1)},
+            {QStringLiteral("Produtor: 2"), producerPage(2)},
+            {QStringLiteral("Produtor : 3"), producerPage(3)}};
+}
+
 QList<ProducerItem> producerItems()
 {
     const QStringList tratamento{"Incluir", "Alterar", "Excluir"};
@@ -77,6 +85,18 @@ QList<FieldRow> TFm_Fca::fieldRows()
     return rows;
 }
 
+const FormDescription &TFm_Fca::description()
+{
+    static const FormDescription fca = [] {
+        FormDescription d;
+        d.type = store::FormType::FCA;
+        d.rows = fieldRows();
+        d.addPages(producerPages());
+        return d;
+    }();
+    return fca;
+}
+
 const QList<int> &TFm_Fca::recordOrder()
 {
     static const QList<int> order{
@@ -104,12 +124,8 @@ TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
     PC_Produtor = new QTabWidget(GrB_Socios);
     m_fields.addBox(kHolder, GrB_Empresa);
     m_fields.useFuncoes(m_funcoes);
-    // The second page's title is written without the blank before its colon.
-    buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Produtor,
-                        {{QStringLiteral("Produtor : 1"), producerPage(1)},
-                         {QStringLiteral("Produtor: 2"), producerPage(2)},
-                         {QStringLiteral("Produtor : 3"), producerPage(3)}},
-                        fieldRows());
+    buildHolderAndPages(GrB_Empresa, GrB_Socios, PC_Produtor, producerPages(), description().rows);
+    useDescription(description());
     chainTabOrder(m_fields.inTabOrder(tabOrder()) << Btn_Imprimir << Btn_Margens << Btn_Limpar << Btn_Fechar);
     setRecordFields(m_fields.tagged(recordOrder()));
 
@@ -123,9 +139,5 @@ void TFm_Fca::FormCreate()
     // The first clearing asks nothing: there is nothing to lose yet.
     LimpaCampos();
 }
-
-
-
-
 
 } // namespace editors

@@ -24,9 +24,8 @@ public:
     QGroupBox *GrB_Socios = nullptr;
     QTabWidget *PC_Produtor = nullptr;
 
-
-
-
+    // What the FCA is apart from its window.
+    static const FormDescription &description();
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
     static const QList<int> &recordOrder();

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "editors/common/FieldTable.h"
+#include "editors/common/PrintProblem.h"
+#include "printing/PrintRequest.h"
+#include "store/FormType.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace validation {
+class TFm_Funcoes;
+}
+
+namespace editors {
+
+class FormFields;
+
+// A tab page of a form: its title, and the box key its rows name.
+struct TabPage {
+    QString title;
+    QString box;
+};
+
+// What a list's change does to the other fields of its form.
+struct ChangeRule {
+    QString list;   // the list whose chosen item changes
+    std::function<void(FormFields &)> apply;
+};
+
+// Everything a form type is apart from its window: its field table, the pages its boxes
+// stand on, the rules that hang on its lists, its checks before printing and its print
+// steps. Its editor builds its window from it, and a saved form of the type is read,
+// checked and printed from it without one.
+struct FormDescription {
+    store::FormType type = store::FormType::FAC;
+    QList<FieldRow> rows;
+    // The tab pages a box stands on, outermost first; a box not listed stands on none.
+    QHash<QString, QString> pages;
+    QList<ChangeRule> rules;
+    // Run as each record line is read, before its value goes in; may be empty.
+    std::function<void(FormFields &, int tag, const QString &value)> beforeLine;
+    // Every check before printing that the form fails, in the order they run; may be empty.
+    std::function<PrintProblems(const FormFields &, const validation::TFm_Funcoes &)> printProblems;
+    // The copies the print dialog proposes; empty: the first layout's own preset.
+    std::function<int(const FormFields &)> copiesPreset;
+    // One of the type's layouts with its own steps; empty: none.
+    std::function<printing::PrintLayout(const QString &name)> printLayout;
+
+    // The type's layouts in printing order, each with its steps.
+    QList<printing::PrintLayout> printLayouts() const;
+    // Each page's box standing on its page, by the page's title.
+    void addPages(const QList<TabPage> &tabPages);
+};
+
+} // namespace editors
