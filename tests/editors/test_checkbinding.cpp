@@ -1,6 +1,5 @@
 #include "MessageRecorder.h"
 #include "editors/common/CheckBinding.h"
-#include "editors/common/ExitCheck.h"
 #include "platform/RaisedError.h"
 #include "widgets/MaskEdit.h"
 
@@ -84,7 +83,7 @@ private Q_SLOTS:
     void maskedFields_data();
     void maskedFields();
     void correctedFieldLetsGo();
-    void fieldsWithoutCheckAndGoneFields();
+    void checkDiesWithItsField();
 
 private:
     const validation::TFm_Funcoes funcoes{};
@@ -112,7 +111,7 @@ void TestCheckBinding::exitShowsTheVerdict_data()
     QTest::newRow("Fichas box adds no period") << Complaint::FichasBox << "Fora" << "x" << "Fichas" << "Fora" << true;
 }
 
-// The judge says beforehand, changing nothing, the very text that leaving the field shows.
+// The whole-form check tells beforehand the very text that leaving the field shows.
 void TestCheckBinding::exitShowsTheVerdict()
 {
     QFETCH(Complaint, complaint);
@@ -133,14 +132,12 @@ void TestCheckBinding::exitShowsTheVerdict()
     });
     QVERIFY(w.showAndFocus());
 
-    const std::optional<QString> judged = exitProblem(w.field);
+    const std::optional<QString> judged = complaintText(verdict);
     QCOMPARE(judged.has_value(), !caption.isNull());
     QCOMPARE(judged.value_or(QString()), boxText);
-    QCOMPARE(w.field->text(), QStringLiteral("typed"));
-    verifyExit(recorder, kNone, {}, w.field);
 
     QTest::keyClick(w.field, Qt::Key_Tab);
-    QCOMPARE(*seen, QStringList({"typed", "typed"}));
+    QCOMPARE(*seen, QStringList({"typed"}));
     verifyExit(recorder, caption, boxText, focusBack ? static_cast<QWidget *>(w.field) : w.next);
     QCOMPARE(w.field->text(), rewritten.isNull() ? QStringLiteral("typed") : rewritten);
 }
@@ -209,30 +206,15 @@ void TestCheckBinding::correctedFieldLetsGo()
     QCOMPARE(QApplication::focusWidget(), w.next);
 }
 
-void TestCheckBinding::fieldsWithoutCheckAndGoneFields()
+// A check lives as long as its field.
+void TestCheckBinding::checkDiesWithItsField()
 {
-    QWidget window;
-    auto *unchecked = new QLineEdit(QStringLiteral("123.456.789-00"), &window);
-    QVERIFY(!exitProblem(unchecked));
-    QVERIFY(!exitProblem(nullptr));
-
-    // A second check replaces the first, and the first one's judge is let go.
-    auto *field = new QLineEdit(&window);
-    auto first = std::make_shared<int>();
-    attachJudge(field, [first] { return std::optional<QString>(QStringLiteral("first")); });
-    attachJudge(field, [] { return std::optional<QString>(QStringLiteral("second")); });
-    QCOMPARE(first.use_count(), 1);
-    QCOMPARE(exitProblem(field).value_or(QString()), QStringLiteral("second"));
-
-    // The judge dies with its field; a neighbour's keeps answering.
-    auto *other = new QLineEdit(QStringLiteral("123.456.789-00"), &window);
-    const ValueCheck cpf = [f = &funcoes](const QString &t) { return validation::checkCpf(*f, t); };
-    bindCheck(other, cpf);
+    auto *field = new QLineEdit;
     auto held = std::make_shared<int>();
-    bindCheck(field, [held, cpf](const QString &t) { return cpf(t); });
+    bindCheck(field, [held](const QString &) { return FieldVerdict{}; });
+    QCOMPARE(held.use_count(), 2);
     delete field;
     QCOMPARE(held.use_count(), 1);
-    QCOMPARE(exitProblem(other).value_or(QString()), QString::fromUtf8("CPF Inválido."));
 }
 
 QTEST_MAIN(TestCheckBinding)

@@ -1,4 +1,4 @@
-#include "editors/common/ExitCheck.h"
+#include "editors/common/CheckBinding.h"
 #include "editors/common/FieldBehaviour.h"
 #include "editors/common/FieldTable.h"
 #include "widgets/IncCombo.h"
@@ -286,7 +286,8 @@ void TestFieldTable::rowCheck()
     Built b({text("Edi_Nome", "", 1, 46).at("a", 0), money ? valor.money(check) : valor.checked(check)});
     auto *edit = b.table.require<QLineEdit>("Edi_Valor");
     b.table.require<QLineEdit>("Edi_Nome")->setText(name);
-    QCOMPARE(exitProblem(edit).has_value(), expected.isNull());
+    const validation::TFm_Funcoes funcoes;
+    QCOMPARE(complaintText(check({edit->text(), funcoes, b.table})).has_value(), expected.isNull());
     if (expected.isNull())
         return; // leaving would show the error box
     b.window.show();

@@ -1,7 +1,5 @@
 #include "editors/common/CheckBinding.h"
 
-#include "editors/common/ExitCheck.h"
-
 #include "platform/FocusExit.h"
 #include "platform/Messages.h"
 #include "platform/RaisedError.h"
@@ -60,9 +58,6 @@ RowCheck partnerNumberCheck(const QString &typeList)
 
 platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setText, ValueCheck check)
 {
-    // The exit handler acts on the verdict and the judge only reports it, so the two can
-    // never tell different stories.
-    attachJudge(field, [text, check] { return complaintText(check(text())); });
     return platform::FocusExit::bind(field, [field, text = std::move(text), setText = std::move(setText),
                                              check = std::move(check)] { act(field, setText, check(text())); });
 }

@@ -28,15 +28,15 @@ class FocusExit;
 //
 // A form's fields are bound so by their rows (FieldRow::checked in FieldTable.h).
 //
-// Every binding also gives the field its judge (editors/common/ExitCheck.h): the same
-// check, asked what it would say without saying it.
+// The whole-form check asks a row's check what it would say (complaintText) without
+// leaving the field.
 namespace editors {
 
 using TextGetter = std::function<QString()>;
 using TextSetter = std::function<void(const QString &)>;
 using ValueCheck = std::function<validation::FieldVerdict(const QString &text)>;
 
-// Binds the check of the field's text to the field's exit and gives the field its judge.
+// Binds the check of the field's text to the field's exit.
 // The setter writes the rewritten text back (a money field's may be longer than the
 // field lets the user type).
 platform::FocusExit *bindCheck(QWidget *field, TextGetter text, TextSetter setText, ValueCheck check);

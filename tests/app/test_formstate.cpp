@@ -1,0 +1,116 @@
+#include "MessageRecorder.h"
+#include "TestSupport.h"
+#include "app/SavedForm.h"
+#include "editors/common/EditorBase.h"
+#include "editors/common/FieldTable.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+// What the whole-form check and the print read of a filled form: every field's text and
+// whether it is open, every print value, and the form's problems.
+QStringList readingOf(const editors::FilledForm &form)
+{
+    QStringList out;
+    for (const editors::FieldRow &row : form.rows) {
+        out << QStringLiteral("%1 %2 %3").arg(row.control, form.fields.isOpen(row.control) ? "open" : "closed",
+                                               form.fields.shownText(row.control));
+        if (row.tag > 0)
+            out << QStringLiteral("print %1 %2").arg(row.tag).arg(form.printCopy.values(row.tag).value_or("-"));
+    }
+    for (const editors::Pendencia &p : editors::checkWholeForm(form))
+        out << QStringLiteral("problem %1|%2|%3|%4").arg(p.control, p.field, p.page, p.message);
+    return out;
+}
+
+// A record made from a golden one: lines dropped, repeated or moved, values replaced by
+// what a damaged or hand-edited file may hold.
+QStringList shaken(QStringList lines, QRandomGenerator &random)
+{
+    const QStringList values{"", " ", "0", "1", "2", "3", "-1", "12", "99", "abc", "12345678909", "11444777000162",
+                             "123", "31/02/2019", "12/05/2020", "  /  /    ", "1234567890123456789", "Ção ÁÉ",
+                             QString(90, 'M'), "000.000.000-00"};
+    QStringList out;
+    for (const QString &line : lines) {
+        const quint32 roll = random.bounded(10);
+        if (roll == 0)
+            continue;
+        const QString tag = line.section(' ', 0, 0);
+        if (tag.isEmpty()) {
+            out << line;
+            continue;
+        }
+        out << (roll < 5 ? tag + ' ' + values.at(random.bounded(int(values.size()))) : line);
+        if (roll == 9)
+            out.insert(random.bounded(int(out.size())), out.last());
+    }
+    // A list's line after the field it rules, or before it again.
+    if (random.bounded(2) == 0)
+        std::shuffle(out.begin(), out.end(), random);
+    return out;
+}
+
+} // namespace
+
+// A saved form read without a window reads as it does in its editor: the same fields
+// open, the same texts and print values, the same problems.
+class TestFormState : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsAsItsEditor_data();
+    void readsAsItsEditor();
+};
+
+void TestFormState::readsAsItsEditor_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("files");   // catalogue, record, golden
+    QTest::newRow("FCA") << "FCA" << "Lista_Fca.fca Fca_1.fca Fca_1";
+    QTest::newRow("FAS") << "FAS" << "Lista_Fas.fas Fas_1.fas Fas_1";
+    QTest::newRow("FACA") << "FACA" << "Lista_Faca.fca Faca_1.fca Faca_1";
+}
+
+void TestFormState::readsAsItsEditor()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, files);
+    const QStringList f = files.split(' ');
+    QTemporaryDir dir;
+    const QString golden = QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../editors/data/%1.golden").arg(f.at(2)));
+    const QStringList lines = QString(QStringDecoder("windows-1252")(testsupport::readBytes(golden))).split("\r\n");
+    QVERIFY(lines.size() > 30);
+    testsupport::writeBytes(dir.filePath("Dados/" + f.at(0)), "01 Ficha\r\n");
+    app::FormArgs args;
+    QCOMPARE(app::parseFormArgs({form, "1", "--pasta", dir.path()}, {}, &args), QString());
+    MessageRecorder recorder;
+    QRandomGenerator random(29);
+    for (int run = 0; run < 300; ++run) {
+        const QStringList record = run == 0 ? lines : shaken(lines, random);
+        testsupport::writeBytes(dir.filePath("Dados/" + f.at(1)),
+                                QByteArray(QStringEncoder("windows-1252").encode(record.join("\r\n"))));
+        app::SavedForm inEditor;
+        app::SavedForm without;
+        const QString opened = inEditor.open(args, app::SavedForm::Reading::InEditor);
+        QCOMPARE(without.open(args), opened);
+        if (!opened.isEmpty())
+            continue;
+        QVERIFY(inEditor.editor() && !without.editor());
+        const QStringList expected = readingOf(inEditor.filled());
+        const QStringList actual = readingOf(without.filled());
+        if (actual != expected)
+            qWarning().noquote() << "record:" << record.join(" | ");
+        QCOMPARE(actual, expected);
+    }
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+QTEST_MAIN(TestFormState)
+#include "test_formstate.moc"

@@ -1,0 +1,65 @@
+#include "TestSupport.h"
+#include "app/Commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+// `fichas pdf` and `fichas verifica` of the forms whose types are described read, check
+// and print them without a window: run here on a QGuiApplication, any widget they made
+// would stop the test ("Must construct a QApplication before a QWidget").
+class TestNoWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void commandsMakeNoWidget_data();
+    void commandsMakeNoWidget();
+};
+
+void TestNoWindow::commandsMakeNoWidget_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("files");   // catalogue, record, golden
+    QTest::addColumn<QString>("edit");    // a record line put in, so that the form prints
+    QTest::newRow("FCA") << "FCA" << "Lista_Fca.fca Fca_1.fca Fca_1" << "";
+    QTest::newRow("FAS") << "FAS" << "Lista_Fas.fas Fas_1.fas Fas_1" << "40 01/02/2020";
+    QTest::newRow("FACA") << "FACA" << "Lista_Faca.fca Faca_1.fca Faca_1" << "";
+}
+
+void TestNoWindow::commandsMakeNoWidget()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, files);
+    QFETCH(QString, edit);
+    QVERIFY(!qobject_cast<QGuiApplication *>(QCoreApplication::instance())->inherits("QApplication"));
+    const QStringList f = files.split(' ');
+    QTemporaryDir dir;
+    const QString golden = QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../editors/data/%1.golden").arg(f.at(2)));
+    QStringList lines = QString(QStringDecoder("windows-1252")(testsupport::readBytes(golden))).split("\r\n");
+    if (!edit.isEmpty())
+        lines << edit;
+    testsupport::writeBytes(dir.filePath("Dados/" + f.at(0)), "01 Ficha\r\n");
+    testsupport::writeBytes(dir.filePath("Dados/" + f.at(1)),
+                            QByteArray(QStringEncoder("windows-1252").encode(lines.join("\r\n"))));
+
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    const int checked = app::runVerifica({form, "1", "--pasta", dir.path()}, out, err);
+    QVERIFY2(checked == 0 || checked == 1, qPrintable(errText));
+    const QString pdf = dir.filePath("saida.pdf");
+    QCOMPARE(app::runPdf({form, "1", pdf, "--pasta", dir.path()}, out, err), 0);
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+}
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    TestNoWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_nowindow.moc"
