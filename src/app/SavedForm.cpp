@@ -92,12 +92,12 @@ QString SavedForm::open(const FormArgs &args, Reading reading)
     editors::EditorFactory factory;
     editors::registerEditors(factory);
     m_description = factory.description(args.type->type);
-    if (m_description && reading == Reading::WithoutWindow)
+    if (!m_description)
+        return QStringLiteral("a %1 ainda não está disponível").arg(args.type->shortName);
+    if (reading == Reading::WithoutWindow)
         return readWithoutWindow();
     m_owner.reset(factory.create(args.type->type, nullptr, m_funcoes));
     m_editor = qobject_cast<editors::EditorBase *>(m_owner.get());
-    if (!m_editor)
-        return QStringLiteral("a %1 ainda não está disponível").arg(args.type->shortName);
     m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
     handOver(*m_editor, args.type->type, args.code, false, dados);
     try {
@@ -125,7 +125,8 @@ editors::FilledForm SavedForm::filled() const
         return m_editor->filledForm();
     const editors::FormDescription &d = *m_description;
     return {d.rows, *m_state, m_funcoes, d.printProblems ? d.printProblems(*m_state, m_funcoes) : editors::PrintProblems{},
-            {d.printLayouts(), m_state->printValues()}};
+            {d.printLayouts(), d.printCopyValues ? d.printCopyValues(*m_state, m_state->printValues())
+                                                 : m_state->printValues()}};
 }
 
 bool SavedForm::printable() const { return !(m_state ? m_description->printLayouts() : m_editor->printLayouts()).isEmpty(); }

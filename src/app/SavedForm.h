@@ -47,15 +47,15 @@ private:
 };
 
 // A saved form opened for a command, read from the data folder and never written back:
-// an unreadable file is reported, never set aside. A form type with a description is read
-// without a window; the others in a hidden editor of their type.
+// an unreadable file is reported, never set aside. It is read without a window, from its
+// form type's description.
 class SavedForm {
 public:
     SavedForm();
     ~SavedForm();
 
-    // How the form is read: without a window where its type allows, or in its editor
-    // (as the user would see it, to compare the two).
+    // How the form is read: without a window, or in a hidden editor of its type (as the
+    // user would see it, to compare the two).
     enum class Reading { WithoutWindow, InEditor };
 
     // Opens the form of the words' type and code from the program folder that --pasta

@@ -8,10 +8,10 @@
 
 namespace editors {
 
-void EditorFactory::add(store::FormType type, Creator creator, const FormDescription *description)
+void EditorFactory::add(store::FormType type, Creator creator, const FormDescription &description)
 {
     m_creators[type] = std::move(creator);
-    m_descriptions[type] = description;
+    m_descriptions[type] = &description;
 }
 
 const FormDescription *EditorFactory::description(store::FormType type) const
@@ -33,12 +33,9 @@ namespace {
 template <typename Editor>
 void addEditor(EditorFactory &factory, store::FormType type)
 {
-    const FormDescription *description = nullptr;
-    if constexpr (requires { Editor::description(); })
-        description = &Editor::description();
     factory.add(
         type, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) { return new Editor(funcoes, parent); },
-        description);
+        Editor::description());
 }
 } // namespace
 

@@ -22,11 +22,11 @@ class EditorFactory {
 public:
     using Creator = std::function<editors::FichaEditor *(QWidget *parent, const validation::TFm_Funcoes &funcoes)>;
 
-    // An editor, with the description of its form type when the type has one that a saved
-    // form can be read, checked and printed from without a window.
-    void add(store::FormType type, Creator creator, const FormDescription *description = nullptr);
+    // The editor of a form type, with the type's description: a saved form of the type is
+    // read, checked and printed from it without a window.
+    void add(store::FormType type, Creator creator, const FormDescription &description);
     bool has(store::FormType type) const;
-    // The type's description; nullptr when its form needs its window.
+    // The type's description; nullptr when the type has no editor.
     const FormDescription *description(store::FormType type) const;
     // A new editor owned by parent, or nullptr when the type has none.
     editors::FichaEditor *create(store::FormType type, QWidget *parent,

@@ -73,6 +73,8 @@ void TestFormState::readsAsItsEditor_data()
 {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("files");   // catalogue, record, golden
+    QTest::newRow("FAC, full") << "FAC" << "Lista_Fac.fac Fac_1.fac Fac_cheia";
+    QTest::newRow("FAC, new") << "FAC" << "Lista_Fac.fac Fac_1.fac Fac_nova";
     QTest::newRow("FCA") << "FCA" << "Lista_Fca.fca Fca_1.fca Fca_1";
     QTest::newRow("FAS") << "FAS" << "Lista_Fas.fas Fas_1.fas Fas_1";
     QTest::newRow("FACA") << "FACA" << "Lista_Faca.fca Faca_1.fca Faca_1";

@@ -10,8 +10,7 @@
 #include <QTest>
 #include <QTextStream>
 
-// `fichas pdf` and `fichas verifica` of the forms whose types are described read, check
-// and print them without a window: run here on a QGuiApplication, any widget they made
+// `fichas pdf` and `fichas verifica` read, check and print a saved form without a window: run here on a QGuiApplication, any widget they made
 // would stop the test ("Must construct a QApplication before a QWidget").
 class TestNoWindow : public QObject {
     Q_OBJECT
@@ -25,6 +24,7 @@ void TestNoWindow::commandsMakeNoWidget_data()
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("files");   // catalogue, record, golden
     QTest::addColumn<QString>("edit");    // a record line put in, so that the form prints
+    QTest::newRow("FAC") << "FAC" << "Lista_Fac.fac Fac_1.fac Fac_cheia" << "";
     QTest::newRow("FCA") << "FCA" << "Lista_Fca.fca Fca_1.fca Fca_1" << "";
     QTest::newRow("FAS") << "FAS" << "Lista_Fas.fas Fas_1.fas Fas_1" << "40 01/02/2020";
     QTest::newRow("FACA") << "FACA" << "Lista_Faca.fca Faca_1.fca Faca_1" << "";

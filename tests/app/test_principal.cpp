@@ -4,6 +4,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
 #include "editors/common/FichaEditor.h"
+#include "editors/fca/UF_Fca.h"
 #include "app/UF_Abrir.h"
 
 #include <QApplication>
@@ -88,7 +89,7 @@ void TestPrincipal::init()
     m_factory = editors::EditorFactory();
     m_factory.add(FormType::FCA, [this](QWidget *parent, const validation::TFm_Funcoes &) {
         return new ProbeEditor(FormType::FCA, parent, &m_seen);
-    });
+    }, editors::TFm_Fca::description());
 }
 
 void TestPrincipal::startsWithNothingSelected()

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "app/UF_Principal.h"
 #include "editors/EditorFactory.h"
+#include "editors/fca/UF_Fca.h"
 #include "editors/common/UF_Margens.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaisedError.h"
@@ -280,7 +281,7 @@ void TestWindowKeys::mainWindow()
     factory.add(FormType::FCA, [&created](QWidget *, const validation::TFm_Funcoes &) -> editors::FichaEditor * {
         created = true;
         return nullptr;
-    });
+    }, editors::TFm_Fca::description());
     MessageRecorder recorder;
     app::TFm_Principal principal(nullptr, &factory);
     principal.show();

@@ -143,7 +143,7 @@ void TestFac::fullRecordRoundTrip()
     QCOMPARE(e->Inc_FormaJur->Items().at(16), e->Inc_FormaJur->Text());
     QCOMPARE(e->IncCombo5->Text(), QString("EX"));
     QCOMPARE(e->Cmb_Uf_1->Text(), QString("SP"));
-    QVERIFY(e->Socio2Incluido);
+    QVERIFY(e->rules().Socio2Incluido);
     QCOMPARE(e->Button1->text(), QString::fromUtf8("Excluir Sócio: 02"));
     e->close();  // an existing form is written back without a question
     QVERIFY(rec.messages.isEmpty());

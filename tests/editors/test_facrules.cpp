@@ -321,7 +321,7 @@ void TestFacRules::secondPerson()
     e->PC_Fac->setCurrentWidget(e->TabSheet3);
 
     e->Button1->click();
-    QVERIFY(e->Socio2Incluido);
+    QVERIFY(e->rules().Socio2Incluido);
     QCOMPARE(e->IncCombo4->Text(), QString("SIM"));
     QVERIFY(e->PC_Socios->isTabVisible(1));
     QCOMPARE(e->PC_Socios->currentWidget(), e->TabSheet5);
@@ -355,14 +355,14 @@ void TestFacRules::secondPerson()
                                                  : QString::fromUtf8("Você tem certeza de que quer apagar o Sócio: 2?")});
     QCOMPARE(rec.last().icon, platform::MsgIcon::Question);
     if (!confirm) {
-        QVERIFY(e->Socio2Incluido);
+        QVERIFY(e->rules().Socio2Incluido);
         QCOMPARE(e->IncCombo4->Text(), QString("SIM"));
         QCOMPARE(e->Button1->text(), caption);
         QVERIFY(e->PC_Socios->isTabVisible(1));
         QCOMPARE(e->Edi_NmLog_1->text(), QString("x"));
         return;
     }
-    QVERIFY(!e->Socio2Incluido);
+    QVERIFY(!e->rules().Socio2Incluido);
     QCOMPARE(e->IncCombo4->Text(), QString::fromUtf8("NÃO"));
     QCOMPARE(e->Button1->text(), empresario ? QString::fromUtf8("Incluir Responsável") : QString::fromUtf8("Incluir Sócio: 2"));
     QVERIFY(!e->PC_Socios->isTabVisible(1));
@@ -470,7 +470,7 @@ void TestFacRules::limpar()
     if (!confirm) {
         QCOMPARE(e->Edit16->text(), QString("Fulano"));
         QCOMPARE(e->Inc_Pedido->ItemIndex(), 1);
-        QVERIFY(e->Socio2Incluido);
+        QVERIFY(e->rules().Socio2Incluido);
         return;
     }
     QCOMPARE(e->Edit16->text(), QString());
@@ -484,7 +484,7 @@ void TestFacRules::limpar()
     QCOMPARE(e->PC_Fac->currentWidget(), e->TabSheet7);
     QCOMPARE(fieldState(e->Edit29), FieldState::Grey);
     QCOMPARE(fieldState(e->Mae_Inscricao), FieldState::Grey);
-    QVERIFY(!e->Socio2Incluido);
+    QVERIFY(!e->rules().Socio2Incluido);
     QCOMPARE(e->IncCombo4->Text(), QString::fromUtf8("NÃO"));
     QCOMPARE(e->Button1->text(), QString::fromUtf8("Incluir Sócio: 2"));
     QVERIFY(!e->PC_Socios->isTabVisible(1));
@@ -511,7 +511,7 @@ void TestFacRules::ownerFormReopens()
     QCOMPARE(again->Edi_Cargo_1->text(), QString("PROCURADOR"));
     QCOMPARE(again->RichEdit2->toPlainText(), QString::fromUtf8("João Procurador"));
     QVERIFY(again->PC_Socios->isTabVisible(1));
-    QVERIFY(again->Socio2Incluido);
+    QVERIFY(again->rules().Socio2Incluido);
     QCOMPARE(again->Button1->text(), QString::fromUtf8("Excluir Responsável"));
     QVERIFY(!again->Mae_Inscricao->isEnabled());
 }

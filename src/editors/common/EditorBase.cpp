@@ -109,18 +109,37 @@ QList<printing::PrintLayout> EditorBase::printLayouts() const
     return layouts;
 }
 
-void EditorBase::useDescription(const FormDescription &description)
+void EditorBase::useDescription(const FormDescription &description, FormRules *rules)
 {
     m_description = &description;
-    for (const ChangeRule &rule : description.rules)
-        connect(m_fields.require<widgets::TIncCombo>(rule.list), &widgets::TIncCombo::OnChange, this,
-                [this, apply = rule.apply] { apply(m_fields); });
+    if (!rules && description.rules) {
+        m_ownRules = description.rules(m_fields);
+        rules = m_ownRules.get();
+    }
+    m_rules = rules;
+    if (!m_rules)
+        return;
+    for (const QString &list : m_rules->lists())
+        connect(m_fields.require<widgets::TIncCombo>(list), &widgets::TIncCombo::OnChange, this,
+                [this, list] { m_rules->changed(list); });
 }
 
 void EditorBase::beforeRecordLine(int tag, const QString &value)
 {
-    if (m_description && m_description->beforeLine)
-        m_description->beforeLine(m_fields, tag, value);
+    if (m_rules)
+        m_rules->beforeLine(tag, value);
+}
+
+void EditorBase::afterRecordLine(int tag, const QString &value)
+{
+    if (m_rules)
+        m_rules->afterLine(tag, value);
+}
+
+printing::TagValues EditorBase::printCopyValues() const
+{
+    return m_description && m_description->printCopyValues ? m_description->printCopyValues(m_fields, printValues())
+                                                            : printValues();
 }
 
 printing::PrintLayout EditorBase::printLayout(const QString &name) const

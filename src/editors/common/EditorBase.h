@@ -54,8 +54,8 @@ public:
     // The print value of each Tag, read from the fields at print time.
     printing::TagValues printValues() const;
     // The values as the printed copy will have them once the print-copy steps ran, read
-    // without running them.
-    virtual printing::TagValues printCopyValues() const { return printValues(); }
+    // without running them: its description's.
+    printing::TagValues printCopyValues() const;
 
     // Every check before printing that the form fails now, in the order they run.
     virtual PrintProblems printProblems() const;
@@ -82,11 +82,13 @@ public:
     void Btn_FecharClick();
 
 protected:
-    // The form type's description, once its rows are built: its rules are bound to their
-    // lists, and its checks and steps of printing are the window's.
-    void useDescription(const FormDescription &description);
-    // Its per-line rule runs as each record line is read.
+    // The form type's description, once its rows are built: its rules (the form's own,
+    // when it keeps them, else the description's) are bound to their lists, and its checks
+    // and steps of printing are the window's.
+    void useDescription(const FormDescription &description, FormRules *rules = nullptr);
+    // The rules' per-line steps run as each record line is read.
     void beforeRecordLine(int tag, const QString &value) override;
+    void afterRecordLine(int tag, const QString &value) override;
 
     // "Você tem certeza de que quer apagar tudo?": true when the user answers Sim.
     bool confirmClearAll();
@@ -124,6 +126,8 @@ private:
 
     QPointer<TFm_Pendencias> m_pendencias;
     const FormDescription *m_description = nullptr;
+    std::unique_ptr<FormRules> m_ownRules;
+    FormRules *m_rules = nullptr;
 };
 
 } // namespace editors

@@ -358,6 +358,41 @@ bool FieldTable::isOpen(const QString &control) const
 
 QString FieldTable::pageOf(const QString &control) const { return editors::pageOf(widget(control)); }
 
+QStringList FieldTable::itemsOf(const QString &control) const
+{
+    const auto *list = field<widgets::TIncCombo>(control);
+    return list ? list->Items() : QStringList();
+}
+
+bool FieldTable::inUse(const QString &control) const
+{
+    const QWidget *w = widget(control);
+    const auto *list = qobject_cast<const widgets::TIncCombo *>(w);
+    return w && (w->hasFocus() || (list && list->DroppedDown()));
+}
+
+void FieldTable::setOpen(const QString &control, bool open)
+{
+    if (QWidget *w = widget(control))
+        w->setEnabled(open);
+    else
+        throw FieldTableError("no field " + control.toStdString());
+}
+
+void FieldTable::setText(const QString &control, const QString &text)
+{
+    widgets::setTextKeepingLength(require<QLineEdit>(control), text);
+}
+
+void FieldTable::setListText(const QString &control, const QString &text) { require<widgets::TIncCombo>(control)->SetText(text); }
+
+void FieldTable::setItems(const QString &control, const QStringList &items)
+{
+    require<widgets::TIncCombo>(control)->SetItems(items);
+}
+
+void FieldTable::titlePage(const QString &box, const QString &title) { setPageTitle(m_boxes.value(box), title); }
+
 void FieldTable::choose(const QString &control, int index) { require<widgets::TIncCombo>(control)->SetItemIndex(index); }
 
 void FieldTable::empty(const QString &control)

@@ -159,11 +159,18 @@ public:
     int choiceOf(const QString &control) const override;
     bool isOpen(const QString &control) const override;
     QString pageOf(const QString &control) const override;
+    QStringList itemsOf(const QString &control) const override;
+    bool inUse(const QString &control) const override;
     void choose(const QString &control, int index) override;
     void empty(const QString &control) override;
     void setState(const QString &control, FieldState state) override;
+    void setOpen(const QString &control, bool open) override;
     void setMask(const QString &control, const QString &mask) override;
     void openTitle(const QString &control, bool open) override;
+    void setText(const QString &control, const QString &text) override;
+    void setListText(const QString &control, const QString &text) override;
+    void setItems(const QString &control, const QStringList &items) override;
+    void titlePage(const QString &box, const QString &title) override;
 
 private:
     void requireEveryTag(const QList<int> &order, const char *what) const;

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace validation {
 class TFm_Funcoes;
@@ -25,11 +26,32 @@ struct TabPage {
     QString box;
 };
 
+// The rules of one filled form, bound to its fields (in its window or not), with what
+// they remember between two changes.
+class FormRules {
+public:
+    virtual ~FormRules() = default;
+    // The lists whose change runs a rule.
+    virtual QStringList lists() const = 0;
+    // The list changed the item it shows.
+    virtual void changed(const QString &list) = 0;
+    // What the rules do as the form is made, before anything is read into it.
+    virtual void created() {}
+    // Run as each record line is read, before and after its value goes in.
+    virtual void beforeLine(int, const QString &) {}
+    virtual void afterLine(int, const QString &) {}
+};
+using RulesMaker = std::function<std::unique_ptr<FormRules>(FormFields &)>;
+
 // What a list's change does to the other fields of its form.
 struct ChangeRule {
     QString list;   // the list whose chosen item changes
     std::function<void(FormFields &)> apply;
 };
+// Rules that remember nothing: each a function of the fields, run on its list's change,
+// and one run before each record line.
+RulesMaker changeRules(QList<ChangeRule> rules,
+                       std::function<void(FormFields &, int tag, const QString &value)> beforeLine = {});
 
 // Everything a form type is apart from its window: its field table, the pages its boxes
 // stand on, the rules that hang on its lists, its checks before printing and its print
@@ -40,11 +62,11 @@ struct FormDescription {
     QList<FieldRow> rows;
     // The tab pages a box stands on, outermost first; a box not listed stands on none.
     QHash<QString, QString> pages;
-    QList<ChangeRule> rules;
-    // Run as each record line is read, before its value goes in; may be empty.
-    std::function<void(FormFields &, int tag, const QString &value)> beforeLine;
+    RulesMaker rules;   // may be empty: no rules
     // Every check before printing that the form fails, in the order they run; may be empty.
     std::function<PrintProblems(const FormFields &, const validation::TFm_Funcoes &)> printProblems;
+    // The values as the printed copy has them, from the fields' print values; empty: those.
+    std::function<printing::TagValues(const FormFields &, const printing::TagValues &)> printCopyValues;
     // The copies the print dialog proposes; empty: the first layout's own preset.
     std::function<int(const FormFields &)> copiesPreset;
     // One of the type's layouts with its own steps; empty: none.

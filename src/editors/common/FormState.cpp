@@ -6,32 +6,25 @@
 
 namespace editors {
 
-QList<printing::PrintLayout> FormDescription::printLayouts() const
-{
-    QList<printing::PrintLayout> layouts;
-    for (const QString &name : store::formTypeInfo(type).layouts)
-        layouts.append(printLayout ? printLayout(name) : printing::PrintLayout{name, {}});
-    return layouts;
-}
-
-void FormDescription::addPages(const QList<TabPage> &tabPages)
-{
-    for (const TabPage &page : tabPages)
-        pages.insert(page.box, page.title);
-}
-
-FormState::FormState(const FormDescription &description) : m_description(description)
+FormState::FormState(const FormDescription &description) : m_description(description), m_pages(description.pages)
 {
     for (const FieldRow &row : description.rows) {
         Field f;
         f.row = &row;
         f.open = row.state == FieldState::Enabled;
+        f.items = row.items;
         if (row.type == FieldType::Masked)
             setMask(f, row.mask);
         m_byName.insert(row.control, m_fields.size());
         m_fields.append(f);
     }
+    if (description.rules) {
+        m_rules = description.rules(*this);
+        m_rules->created();
+    }
 }
+
+FormState::~FormState() = default;
 
 void FormState::load(const QStringList &lines)
 {
@@ -40,16 +33,18 @@ void FormState::load(const QStringList &lines)
         const std::optional<store::RecordLine> line = record.parse(text);
         if (!line)
             continue;
-        if (m_description.beforeLine)
-            m_description.beforeLine(*this, line->tag, line->value);
+        if (m_rules)
+            m_rules->beforeLine(line->tag, line->value);
         for (Field &f : m_fields) {
             if (line->tag <= 0 || f.row->tag != line->tag)
                 continue;
             if (f.row->type != FieldType::List)
-                setText(f, line->value);
-            else if (const std::optional<int> index = store::RecordFile::indexFrom(line->value, int(f.row->items.size())))
+                put(f, line->value);
+            else if (const std::optional<int> index = store::RecordFile::indexFrom(line->value, int(f.items.size())))
                 choose(f.row->control, *index);
         }
+        if (m_rules)
+            m_rules->afterLine(line->tag, line->value);
     }
 }
 
@@ -87,15 +82,8 @@ QString FormState::shownText(const QString &control) const
     const Field *f = find(control);
     if (!f)
         return {};
-    switch (f->row->type) {
-    case FieldType::Masked:
-        return f->mask.isEmpty() ? f->text : f->mask.text(f->edit);
-    case FieldType::List:
-        return f->choice >= 0 ? widgets::firstColumn(f->row->items.at(f->choice)) : QString();
-    case FieldType::Text:
-    case FieldType::MultiLine:
-        break;
-    }
+    if (f->row->type == FieldType::Masked && !f->mask.isEmpty())
+        return f->mask.text(f->edit);
     return f->text;
 }
 
@@ -114,29 +102,44 @@ bool FormState::isOpen(const QString &control) const
 QString FormState::pageOf(const QString &control) const
 {
     const Field *f = find(control);
-    return f ? m_description.pages.value(f->row->place.box) : QString();
+    return f ? m_pages.value(f->row->place.box) : QString();
+}
+
+QStringList FormState::itemsOf(const QString &control) const
+{
+    const Field *f = find(control);
+    return f ? f->items : QStringList();
 }
 
 // As a list control does: an index past its items changes nothing, choosing the item it
-// has changes nothing, and its rules run only when the item it shows changes.
+// has changes nothing, and its rules run only when the text it shows changes.
 void FormState::choose(const QString &control, int index)
 {
     Field &f = field(control);
-    if (f.row->type != FieldType::List || index >= f.row->items.size() || (index >= 0 && index == f.choice))
+    if (f.row->type != FieldType::List || index >= f.items.size() || (index >= 0 && index == f.choice))
         return;
     f.choice = index < 0 ? -1 : index;
-    raiseChange(f);
+    showInList(f, f.choice < 0 ? QString() : widgets::firstColumn(f.items.at(f.choice)));
 }
 
-void FormState::raiseChange(Field &f)
+void FormState::setListText(const QString &control, const QString &text) { showInList(field(control), text); }
+
+void FormState::showInList(Field &f, const QString &text)
 {
-    const QString now = shownText(f.row->control);
-    if (now == f.lastChangeText)
+    f.text = text;
+    if (text == f.lastChangeText)
         return;
-    f.lastChangeText = now;
-    for (const ChangeRule &rule : m_description.rules)
-        if (rule.list == f.row->control)
-            rule.apply(*this);
+    f.lastChangeText = text;
+    if (m_rules)
+        m_rules->changed(f.row->control);
+}
+
+void FormState::setItems(const QString &control, const QStringList &items)
+{
+    Field &f = field(control);
+    f.items = items;
+    if (f.choice >= f.items.size())
+        f.choice = -1;
 }
 
 void FormState::empty(const QString &control)
@@ -145,10 +148,14 @@ void FormState::empty(const QString &control)
     if (f.row->type == FieldType::List)
         choose(control, -1);
     else
-        setText(f, QString());
+        put(f, QString());
 }
 
 void FormState::setState(const QString &control, FieldState state) { field(control).open = state == FieldState::Enabled; }
+
+void FormState::setOpen(const QString &control, bool open) { field(control).open = open; }
+
+void FormState::setText(const QString &control, const QString &text) { put(field(control), text); }
 
 void FormState::setMask(const QString &control, const QString &mask) { setMask(field(control), mask); }
 
@@ -167,12 +174,23 @@ void FormState::setMask(Field &f, const QString &mask)
     }
 }
 
-void FormState::setText(Field &f, const QString &text)
+void FormState::put(Field &f, const QString &text)
 {
     if (f.row->type == FieldType::Masked && !f.mask.isEmpty())
         f.edit = f.mask.editTextFor(text);
     else
         f.text = text;
+}
+
+// The page's title ends the path of every box on that page.
+void FormState::titlePage(const QString &box, const QString &title)
+{
+    const QString path = m_pages.value(box);
+    const qsizetype outer = path.lastIndexOf(QStringLiteral(" > "));
+    const QString renamed = outer < 0 ? title : path.left(outer + 3) + title;
+    for (auto it = m_pages.begin(); it != m_pages.end(); ++it)
+        if (*it == path)
+            *it = renamed;
 }
 
 FormState::Field &FormState::field(const QString &control)

@@ -107,6 +107,13 @@ QString pageOf(const QWidget *widget)
     return titles.join(QStringLiteral(" > "));
 }
 
+void setPageTitle(QWidget *widget, const QString &title)
+{
+    const auto pages = tabPagesOf(widget);
+    if (!pages.isEmpty())
+        pages.last().first->setTabText(pages.last().first->indexOf(pages.last().second), title);
+}
+
 void goToField(QWidget *field)
 {
     if (!field)

@@ -58,6 +58,9 @@ QString paperMessage(int shown, int total);
 // The titles of the tab pages the widget stands on, outermost first, joined by " > ".
 QString pageOf(const QWidget *widget);
 
+// Gives the innermost tab page the widget stands on its title.
+void setPageTitle(QWidget *widget, const QString &title);
+
 // Takes the user to a field: each page it stands on is brought to the front, outermost
 // first, and the field gets the focus when it can take it.
 void goToField(QWidget *field);

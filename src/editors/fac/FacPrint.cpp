@@ -1,5 +1,7 @@
 #include "editors/fac/FacPrint.h"
 
+#include "editors/common/FieldTable.h"
+
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "widgets/FieldValue.h"
@@ -76,18 +78,12 @@ void restoreCase(const RaisedFields &raised)
         widgets::setFieldText(it->field, it->before);
 }
 
-printing::TagValues raisedValues(const widgets::TaggedFields &fields, const printing::TagValues &values)
+printing::TagValues raisedValues(const QList<FieldRow> &rows, const FormFields &fields, const printing::TagValues &values)
 {
-    // Only the first field of a Tag prints, as in the tag fill.
     QHash<int, QString> raised;
-    QSet<int> seen;
-    for (const widgets::TaggedField &field : fields) {
-        if (seen.contains(field.tag))
-            continue;
-        seen.insert(field.tag);
-        if (raisesCase(field))
-            raised.insert(field.tag, raisedCase(widgets::fieldText(field)));
-    }
+    for (const FieldRow &row : rows)
+        if (row.tag > 0 && (row.type == FieldType::Text || row.type == FieldType::Masked))
+            raised.insert(row.tag, raisedCase(fields.shownText(row.control)));
     return [raised, values](int tag) -> std::optional<QString> {
         const auto it = raised.constFind(tag);
         return it != raised.constEnd() ? std::optional<QString>(*it) : values(tag);

@@ -14,6 +14,11 @@
 
 class QWidget;
 
+namespace editors {
+struct FieldRow;
+class FormFields;
+}
+
 namespace editors::facprint {
 
 // The FAC's two pages, as its form type's description names them.
@@ -43,8 +48,8 @@ using RaisedFields = QList<RaisedField>;
 RaisedFields raiseCase(const widgets::TaggedFields &fields);
 // Puts back the texts that raiseCase changed.
 void restoreCase(const RaisedFields &raised);
-// The print values as raiseCase would leave them, without touching the fields.
-printing::TagValues raisedValues(const widgets::TaggedFields &fields, const printing::TagValues &values);
+// The print values as raiseCase would leave the fields of the table, without touching them.
+printing::TagValues raisedValues(const QList<FieldRow> &rows, const FormFields &fields, const printing::TagValues &values);
 
 // The page's "CENTRAL VORDA" caption prints only when the Central Vorda list reads "SIM".
 void showCentralVorda(printing::Layout &layout, const QString &labelName, const printing::TagValues &values);

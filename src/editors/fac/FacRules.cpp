@@ -1,22 +1,9 @@
-// The FAC's field rules: how the request nature, Central Vorda, the legal form, the
-// second person, the partner lists and the buttons tie the fields together.
-#include "editors/common/FieldBehaviour.h"
-#include "editors/fac/UF_Fac.h"
-#include "platform/FocusExit.h"
-#include "platform/Messages.h"
-#include "platform/PageSwitch.h"
-#include "platform/RaisedError.h"
-#include "widgets/FieldValue.h"
-#include "widgets/IncCombo.h"
-#include "widgets/MaskEdit.h"
+#include "editors/fac/FacRules.h"
 
-#include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
+#include "editors/common/FieldTable.h"
+#include "editors/common/FormFields.h"
 
-namespace editors {
+namespace editors::fac {
 
 namespace {
 
@@ -26,429 +13,316 @@ constexpr int kNao = 0;
 constexpr int kSim = 1;
 constexpr int kEmpresario = 0;
 constexpr int kOutros = 16;
+constexpr int kExterior = 27; // "EX - EXTERIOR"
 const QString kOutrosItem = QStringLiteral("OUTROS");
 
-void greyField(QWidget *w) { setFieldState(w, FieldState::Grey); }
-void openField(QWidget *w) { setFieldState(w, FieldState::Enabled); }
-void clear(widgets::TIncCombo *list) { list->SetItemIndex(-1); }
+QString onPage(const char *control, int page) { return QString::fromLatin1(control).arg(page); }
 
 } // namespace
 
-void TFm_Fac::bindRules()
+FacRules::FacRules(FormFields &form, Window window) : m_form(form), m_window(std::move(window)) {}
+
+QStringList FacRules::lists() const
 {
-    auto onChange = [this](widgets::TIncCombo *list, auto handler) {
-        connect(list, &widgets::TIncCombo::OnChange, this, handler);
+    return {"Inc_Pedido",        "IncCombo2",         "IncCombo8",  "IncCombo6",   "IncCombo7",
+            "Inc_FormaJur",      "inc_estab",         "Inc_Trata_Socio_1", "Inc_Trata_Socio_2", "IncCombo3",
+            "Cmb_Parti_1",       "Cmb_TpReg_1",       "Cmb_TpReg_2", "IncCombo5",  "Cmb_Uf_1"};
+}
+
+void FacRules::changed(const QString &list)
+{
+    static const QHash<QString, std::function<void(FacRules &)>> rules{
+        {"Inc_Pedido", &FacRules::Inc_PedidoChange},
+        {"IncCombo2", &FacRules::IncCombo2Change},
+        {"IncCombo8", &FacRules::IncCombo8Change},
+        {"IncCombo6", &FacRules::IncCombo6Change},
+        {"IncCombo7", &FacRules::IncCombo7Change},
+        {"Inc_FormaJur", &FacRules::Inc_FormaJurChange},
+        {"inc_estab", &FacRules::inc_estabChange},
+        {"Inc_Trata_Socio_1", [](FacRules &r) { r.Inc_Trata_SocioChange(1); }},
+        {"Inc_Trata_Socio_2", [](FacRules &r) { r.Inc_Trata_SocioChange(2); }},
+        {"IncCombo3", [](FacRules &r) { r.ParticipacaoChange(1); }},
+        {"Cmb_Parti_1", [](FacRules &r) { r.ParticipacaoChange(2); }},
+        {"Cmb_TpReg_1", [](FacRules &r) { r.Cmb_TpRegChange(1); }},
+        {"Cmb_TpReg_2", [](FacRules &r) { r.Cmb_TpRegChange(2); }},
+        {"IncCombo5", [](FacRules &r) { r.UfPaisChange(1); }},
+        {"Cmb_Uf_1", [](FacRules &r) { r.UfPaisChange(2); }},
     };
-    onChange(Inc_Pedido, &TFm_Fac::Inc_PedidoChange);
-    onChange(IncCombo2, &TFm_Fac::IncCombo2Change);
-    onChange(IncCombo8, &TFm_Fac::IncCombo8Change);
-    onChange(IncCombo6, &TFm_Fac::IncCombo6Change);
-    onChange(IncCombo7, &TFm_Fac::IncCombo7Change);
-    onChange(Inc_FormaJur, &TFm_Fac::Inc_FormaJurChange);
-    onChange(inc_estab, &TFm_Fac::inc_estabChange);
-    onChange(Inc_Trata_Socio_1, [this] { Inc_Trata_SocioChange(1); });
-    onChange(Inc_Trata_Socio_2, [this] { Inc_Trata_SocioChange(2); });
-    onChange(IncCombo3, [this] { ParticipacaoChange(1); });
-    onChange(Cmb_Parti_1, [this] { ParticipacaoChange(2); });
-    onChange(Cmb_TpReg_1, [this] { Cmb_TpRegChange(1); });
-    onChange(Cmb_TpReg_2, [this] { Cmb_TpRegChange(2); });
-    onChange(IncCombo5, [this] { UfPaisChange(1); });
-    onChange(Cmb_Uf_1, [this] { UfPaisChange(2); });
-    // Rule 13's code replaces the item's text once it is chosen: when the list is closed
-    // or left, not while the user types its beginning.
-    for (auto *uf : {IncCombo5, Cmb_Uf_1}) {
-        connect(uf, &widgets::TIncCombo::OnCloseUp, this, [uf] { showUfCode(uf); });
-        platform::FocusExit::bind(uf, [uf] { showUfCode(uf); });
-    }
-    platform::FocusExit::bind(Edi_FormaJur_Outros, [this] { Edi_FormaJur_OutrosExit(); });
+    if (const auto rule = rules.value(list))
+        rule(*this);
+}
 
-    // Rule 6: entry into the legal form and every key in it remember its index; the
-    // key press is seen before the list reacts, the release after.
-    hookEvents(Inc_FormaJur, [this](QEvent *e) {
-        if (e->type() == QEvent::FocusIn || e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
-            Inc_FormaJurEnter();
-        return false;
-    });
+void FacRules::created() { m_form.choose(QStringLiteral("IncCombo2"), kSim); }
 
-    // Rule 2 guards the pages the user switches to, by mouse or keyboard, not those
-    // the program shows.
-    connect(platform::PageSwitch::install(PC_Fac), &platform::PageSwitch::switchedByUser, this,
-            [this] { platform::guard(this, [this] { PC_FacChange(); }); });
+void FacRules::afterLine(int, const QString &)
+{
+    if (m_form.choiceOf(QStringLiteral("Inc_FormaJur")) == kOutros)
+        rebuildOutros();
+}
+
+void FacRules::captionButton1(const QString &caption) const
+{
+    if (m_window.button1Caption)
+        m_window.button1Caption(caption);
 }
 
 // Rule 1: a first registration has no Inscrição Estadual and always includes the first
 // partner; every other request asks for it and leaves the treatments to the user.
-void TFm_Fac::Inc_PedidoChange()
+void FacRules::Inc_PedidoChange()
 {
-    const int pedido = Inc_Pedido->ItemIndex();
-    openField(Edit29);
-    greyField(IncCombo2);
-    IncCombo2->SetItemIndex(kNao);
-    if (pedido == kInscricao) {
-        Mae_Inscricao->Clear();
-        Inc_Trata_Socio_1->SetItemIndex(0); // INCLUIR
-        Label29->setEnabled(true);
-        Lab_TIT_Inscricao->setEnabled(false);
-        greyField(Mae_Inscricao);
+    FormFields &f = m_form;
+    const int pedido = f.choiceOf("Inc_Pedido");
+    f.setState("Edit29", FieldState::Enabled);
+    f.setState("IncCombo2", FieldState::Grey);
+    f.choose("IncCombo2", kNao);
+    const bool asksInscricao = pedido != kInscricao;
+    if (!asksInscricao) {
+        f.empty("Mae_Inscricao");
+        f.choose("Inc_Trata_Socio_1", 0); // INCLUIR
+        f.setState("Mae_Inscricao", FieldState::Grey);
         inc_estabChange();
     } else {
-        clear(Inc_Trata_Socio_1);
-        clear(Inc_Trata_Socio_2);
-        Label29->setEnabled(false);
-        Lab_TIT_Inscricao->setEnabled(true);
-        openField(Mae_Inscricao);
-        openField(IncCombo1);
+        f.choose("Inc_Trata_Socio_1", -1);
+        f.choose("Inc_Trata_Socio_2", -1);
+        f.setState("Mae_Inscricao", FieldState::Enabled);
+        f.setState("IncCombo1", FieldState::Enabled);
     }
-    PC_Socios->setTabVisible(1, IncCombo4->ItemIndex() == kSim);
-    const bool asksInscricao = pedido != kInscricao;
-    for (QWidget *w : {static_cast<QWidget *>(Lab_TIT_Inscricao), static_cast<QWidget *>(Mae_Inscricao),
-                       static_cast<QWidget *>(Inc_Trata_Socio_1), static_cast<QWidget *>(Inc_Trata_Socio_2)})
-        w->setEnabled(asksInscricao);
-}
-
-// Rule 2: no page but "Anexo" before the request nature is chosen.
-void TFm_Fac::PC_FacChange()
-{
-    if (Inc_Pedido->ItemIndex() >= 0) {
-        openField(Edit29);
-        return;
-    }
-    PC_Fac->setCurrentWidget(TabSheet7);
-    Inc_Pedido->setFocus();
-    greyField(Edit29);
-    platform::Messages::show(this, platform::applicationTitle(), QStringLiteral("PREENCHA O CAMPO NATUREZA DO PEDIDO!"),
-                             platform::MsgIcon::None);
+    // Central Vorda's title opens for a first registration, the Inscrição's for the others.
+    f.openTitle("IncCombo2", !asksInscricao);
+    if (m_window.showSecondPage)
+        m_window.showSecondPage(f.choiceOf("IncCombo4") == kSim);
+    f.openTitle("Mae_Inscricao", asksInscricao);
+    for (const char *control : {"Mae_Inscricao", "Inc_Trata_Socio_1", "Inc_Trata_Socio_2"})
+        f.setOpen(control, asksInscricao);
 }
 
 // Rule 3: under Central Vorda the block 02 questions 06, 08 and 09 are "NÃO" and closed.
-void TFm_Fac::IncCombo2Change()
+void FacRules::IncCombo2Change()
 {
-    if (IncCombo2->ItemIndex() == kSim) {
-        for (auto *list : {IncCombo6, IncCombo7, IncCombo8})
-            list->SetItemIndex(kNao);
-        MaskEdit4->Clear();
-        MaskEdit7->Clear();
-        for (QWidget *w : {static_cast<QWidget *>(IncCombo8), static_cast<QWidget *>(IncCombo6),
-                           static_cast<QWidget *>(IncCombo7), static_cast<QWidget *>(MaskEdit4),
-                           static_cast<QWidget *>(MaskEdit7)})
-            w->setEnabled(false);
+    FormFields &f = m_form;
+    if (f.choiceOf("IncCombo2") == kSim) {
+        for (const char *list : {"IncCombo6", "IncCombo7", "IncCombo8"})
+            f.choose(list, kNao);
+        f.empty("MaskEdit4");
+        f.empty("MaskEdit7");
+        for (const char *control : {"IncCombo8", "IncCombo6", "IncCombo7", "MaskEdit4", "MaskEdit7"})
+            f.setOpen(control, false);
     } else {
-        for (auto *list : {IncCombo6, IncCombo7, IncCombo8})
-            list->setEnabled(true);
+        for (const char *list : {"IncCombo6", "IncCombo7", "IncCombo8"})
+            f.setOpen(list, true);
     }
 }
 
 // Rule 4: the dates and numbers that only a "SIM" asks for.
-void TFm_Fac::IncCombo8Change()
+void FacRules::IncCombo8Change()
 {
-    const bool especial = IncCombo8->ItemIndex() == kSim;
-    MaskEdit7->setEnabled(especial);
+    const bool especial = m_form.choiceOf("IncCombo8") == kSim;
+    m_form.setOpen("MaskEdit7", especial);
     if (!especial)
-        MaskEdit7->Clear();
+        m_form.empty("MaskEdit7");
 }
 
-void TFm_Fac::IncCombo6Change()
+void FacRules::IncCombo6Change()
 {
-    if (IncCombo6->ItemIndex() == kSim) {
-        IncCombo7->SetItemIndex(kNao);
-        IncCombo7->setEnabled(false);
-        MaskEdit4->Clear();
-        MaskEdit4->setEnabled(false);
+    if (m_form.choiceOf("IncCombo6") == kSim) {
+        m_form.choose("IncCombo7", kNao);
+        m_form.setOpen("IncCombo7", false);
+        m_form.empty("MaskEdit4");
+        m_form.setOpen("MaskEdit4", false);
     } else {
-        IncCombo7->setEnabled(true);
+        m_form.setOpen("IncCombo7", true);
     }
 }
 
-void TFm_Fac::IncCombo7Change()
+void FacRules::IncCombo7Change()
 {
-    const bool satelite = IncCombo7->ItemIndex() == kSim;
-    MaskEdit4->setEnabled(satelite);
+    const bool satelite = m_form.choiceOf("IncCombo7") == kSim;
+    m_form.setOpen("MaskEdit4", satelite);
     if (!satelite)
-        MaskEdit4->Clear();
+        m_form.empty("MaskEdit4");
 }
 
 // Rule 5: an individual entrepreneur's first registration or reactivation turns the
 // partner pages into the owner's page and the responsible person's page.
-void TFm_Fac::Inc_FormaJurChange()
+void FacRules::Inc_FormaJurChange()
 {
     // The "OUTROS - " rebuild changes the list's text, not the legal form: nothing to
     // recompute, and the partner fields the user filled in must stay.
     if (m_rebuildingOutros)
         return;
-    const int forma = Inc_FormaJur->ItemIndex();
-    const int pedido = Inc_Pedido->ItemIndex();
+    FormFields &f = m_form;
+    const int forma = f.choiceOf("Inc_FormaJur");
+    const int pedido = f.choiceOf("Inc_Pedido");
     if (forma == kEmpresario && (pedido == kInscricao || pedido == kReativacao))
         showOwnerPages();
     else
         showPartnerPages();
 
     if (FormaJurAnterior == kEmpresario) {
-        clear(IncCombo3);
-        Edit8->clear();
-        Edi_Perce_1->clear();
-        clear(Cmb_Parti_1);
-        Edi_Cargo_1->clear();
-        Edi_Perce_2->clear();
+        for (const char *control : {"IncCombo3", "Edit8", "Edi_Perce_1", "Cmb_Parti_1", "Edi_Cargo_1", "Edi_Perce_2"})
+            f.empty(control);
     }
 
     if (forma == kOutros) {
-        openField(Edi_FormaJur_Outros);
+        f.setState("Edi_FormaJur_Outros", FieldState::Enabled);
     } else {
-        setFieldState(Edi_FormaJur_Outros, FieldState::Silver);
-        Edi_FormaJur_Outros->clear();
-        QStringList items = Inc_FormaJur->Items();
+        f.setState("Edi_FormaJur_Outros", FieldState::Silver);
+        f.empty("Edi_FormaJur_Outros");
+        QStringList items = f.itemsOf("Inc_FormaJur");
         items[kOutros] = kOutrosItem;
-        Inc_FormaJur->SetItems(items);
+        f.setItems("Inc_FormaJur", items);
     }
 }
 
 // The partner pages as the owner's page and the responsible person's page.
-void TFm_Fac::showOwnerPages()
+void FacRules::showOwnerPages()
 {
-    PC_Socios->setTabText(0, QStringLiteral("EMPRESARIO"));
-    QStringList items = IncCombo3->Items();
+    FormFields &f = m_form;
+    f.titlePage("Sócio 1", "EMPRESARIO");
+    QStringList items = f.itemsOf("IncCombo3");
     if (items.size() == 4)
-        items.insert(4, QStringLiteral("TITULAR"));
-    IncCombo3->SetItems(items);
-    IncCombo3->SetItemIndex(4);
-    IncCombo3->setEnabled(false);
-    widgets::setTextKeepingLength(Edi_Perce_1, QStringLiteral("100,0"));
-    Edi_Perce_1->setEnabled(false);
-    Edit8->setText(QStringLiteral("EMPRESARIO"));
-    Edit8->setEnabled(false);
-    PC_Socios->setTabText(1, QStringLiteral("RESPONSÁVEL"));
+        items.insert(4, "TITULAR");
+    f.setItems("IncCombo3", items);
+    f.choose("IncCombo3", 4);
+    f.setOpen("IncCombo3", false);
+    f.setText("Edi_Perce_1", "100,0");
+    f.setOpen("Edi_Perce_1", false);
+    f.setText("Edit8", "EMPRESARIO");
+    f.setOpen("Edit8", false);
+    f.titlePage("Sócio 2", "RESPONSÁVEL");
     if (Socio2Incluido) {
-        Button1->setText(QStringLiteral("Excluir Resposável"));
+        captionButton1("Excluir Resposável");
         presetResponsavel();
     } else {
-        Button1->setText(QStringLiteral("Incluir Resposável"));
+        captionButton1("Incluir Resposável");
     }
 }
 
 // The partner pages as the two partners' pages.
-void TFm_Fac::showPartnerPages()
+void FacRules::showPartnerPages()
 {
-    PC_Socios->setTabText(0, QStringLiteral("Sócio: 01"));
-    Edi_Perce_1->setEnabled(true);
-    Edit8->setEnabled(true);
-    if (IncCombo3->Count() == 5) {
-        QStringList items = IncCombo3->Items();
+    FormFields &f = m_form;
+    f.titlePage("Sócio 1", "Sócio: 01");
+    f.setOpen("Edi_Perce_1", true);
+    f.setOpen("Edit8", true);
+    if (f.itemsOf("IncCombo3").size() == 5) {
+        QStringList items = f.itemsOf("IncCombo3");
         items.removeAt(4);
-        IncCombo3->SetItems(items);
-        IncCombo3->SetItemIndex(0); // SÓCIO
+        f.setItems("IncCombo3", items);
+        f.choose("IncCombo3", 0); // SÓCIO
     }
-    IncCombo3->setEnabled(true);
-    PC_Socios->setTabText(1, QStringLiteral("Sócio: 02"));
-    for (QWidget *w : {static_cast<QWidget *>(Edi_Cargo_1), static_cast<QWidget *>(Edi_Perce_2),
-                       static_cast<QWidget *>(Cmb_Parti_1)})
-        w->setEnabled(true);
-    Button1->setText(Socio2Incluido ? QStringLiteral("Excluir Socio: 02") : QStringLiteral("Incluir Socio: 02"));
+    f.setOpen("IncCombo3", true);
+    f.titlePage("Sócio 2", "Sócio: 02");
+    for (const char *control : {"Edi_Cargo_1", "Edi_Perce_2", "Cmb_Parti_1"})
+        f.setOpen(control, true);
+    captionButton1(Socio2Incluido ? "Excluir Socio: 02" : "Incluir Socio: 02");
 }
 
 // The responsible person of an individual entrepreneur: "RESPONS.", no share of the
 // company, and "PROCURADOR" as office.
-void TFm_Fac::presetResponsavel()
+void FacRules::presetResponsavel()
 {
-    Cmb_Parti_1->SetItemIndex(1); // RESPONS.
-    Cmb_Parti_1->setEnabled(false);
-    Edi_Perce_2->clear();
-    Edi_Perce_2->setEnabled(false);
-    Edi_Cargo_1->setText(QStringLiteral("PROCURADOR"));
-    Edi_Cargo_1->setEnabled(false);
+    m_form.choose("Cmb_Parti_1", 1); // RESPONS.
+    m_form.setOpen("Cmb_Parti_1", false);
+    m_form.empty("Edi_Perce_2");
+    m_form.setOpen("Edi_Perce_2", false);
+    m_form.setText("Edi_Cargo_1", "PROCURADOR");
+    m_form.setOpen("Edi_Cargo_1", false);
 }
 
-// Rule 6.
-void TFm_Fac::Inc_FormaJurEnter() { FormaJurAnterior = Inc_FormaJur->ItemIndex(); }
-
-// Rule 7.
-void TFm_Fac::Edi_FormaJur_OutrosExit() { rebuildOutros(); }
-
-void TFm_Fac::rebuildOutros()
+void FacRules::rebuildOutros()
 {
-    const QString outros = QStringLiteral("OUTROS - ") + Edi_FormaJur_Outros->text();
-    QStringList items = Inc_FormaJur->Items();
+    const QString outros = QStringLiteral("OUTROS - ") + m_form.shownText("Edi_FormaJur_Outros");
+    QStringList items = m_form.itemsOf("Inc_FormaJur");
     items[kOutros] = outros;
     m_rebuildingOutros = true;
-    Inc_FormaJur->SetItems(items);
-    Inc_FormaJur->SetText(outros);
+    m_form.setItems("Inc_FormaJur", items);
+    m_form.setListText("Inc_FormaJur", outros);
     m_rebuildingOutros = false;
-}
-
-void TFm_Fac::afterRecordLine(int, const QString &)
-{
-    if (Inc_FormaJur->ItemIndex() == kOutros)
-        rebuildOutros();
-}
-
-// Rule 8: the second partner, or the responsible person of an individual entrepreneur,
-// lives on page "Sócio : 02".
-void TFm_Fac::Button1Click()
-{
-    if (IncCombo4->ItemIndex() == kNao)
-        Socio2Incluido = false;
-    else if (IncCombo4->ItemIndex() == kSim)
-        Socio2Incluido = true;
-    Socio2Incluido = !Socio2Incluido;
-    const bool empresario = Inc_FormaJur->ItemIndex() == kEmpresario;
-    const QString question = empresario ? QStringLiteral("Você tem certeza de que quer apagar o Responsável?")
-                                        : QStringLiteral("Você tem certeza de que quer apagar o Sócio: 2?");
-    if (Socio2Incluido) {
-        Inc_Trata_Socio_2->SetItemIndex(0); // INCLUIR
-        IncCombo4->SetItemIndex(kSim);
-        if (empresario) {
-            Button1->setText(QStringLiteral("Excluir Responsável"));
-            PC_Socios->setTabText(1, QStringLiteral("RESPONSÁVEL"));
-            presetResponsavel();
-        } else {
-            Button1->setText(QStringLiteral("Excluir Socio: 2"));
-        }
-        PC_Socios->setTabVisible(1, true);
-        PC_Socios->setCurrentWidget(TabSheet5);
-        return;
-    }
-    if (platform::Messages::show(this, platform::kCaptionFichas, question, platform::MsgIcon::Question,
-                                 platform::MsgButtons::YesNo)
-        != platform::MsgAnswer::Yes) {
-        Socio2Incluido = !Socio2Incluido;
-        return;
-    }
-    IncCombo4->SetItemIndex(kNao);
-    Button1->setText(empresario ? QStringLiteral("Incluir Responsável") : QStringLiteral("Incluir Sócio: 2"));
-    PC_Socios->setTabVisible(1, false);
-    QList<QLineEdit *> texts{Edi_TpLog_1, Edi_NmLog_1, Edi_NrImv_1, Edi_Bairr_1, Edi_Distr_1, Edi_Munic_1};
-    if (!empresario)
-        texts << Edi_Cargo_1 << Edi_Perce_2;
-    for (QLineEdit *t : texts)
-        t->clear();
-    for (auto *list : {Inc_Trata_Socio_2, Cmb_TpReg_2, Cmb_Parti_1, Cmb_Uf_1}) {
-        list->SetText(QString());
-        clear(list);
-    }
-    for (auto *masked : {Mae_DtJnt_Socio2, Mae_NrReg_2, Mae_Cep_1, Mae_Tel_1})
-        masked->Clear();
-    // The type list was emptied before its selection went: its rule has not yet seen
-    // "no type", which greys the number and takes its mask away.
-    Cmb_TpRegChange(2);
 }
 
 // Rule 9: an auxiliary unit is asked of a branch, or of a request other than a first
 // registration or a reactivation.
-void TFm_Fac::inc_estabChange()
+void FacRules::inc_estabChange()
 {
-    const int pedido = Inc_Pedido->ItemIndex();
-    if (inc_estab->ItemIndex() != 2 && (pedido == kInscricao || pedido == kReativacao)) {
-        clear(IncCombo1);
-        greyField(IncCombo1);
+    const int pedido = m_form.choiceOf("Inc_Pedido");
+    if (m_form.choiceOf("inc_estab") != 2 && (pedido == kInscricao || pedido == kReativacao)) {
+        m_form.choose("IncCombo1", -1);
+        m_form.setState("IncCombo1", FieldState::Grey);
     } else {
-        openField(IncCombo1);
+        m_form.setState("IncCombo1", FieldState::Enabled);
     }
 }
 
 // Rule 10: a change of a partner has no registration date.
-void TFm_Fac::Inc_Trata_SocioChange(int page)
+void FacRules::Inc_Trata_SocioChange(int page)
 {
-    auto *treatment = page == 1 ? Inc_Trata_Socio_1 : Inc_Trata_Socio_2;
-    auto *date = page == 1 ? Mae_DtJnt_Socio1 : Mae_DtJnt_Socio2;
-    if (treatment->ItemIndex() == 1) { // ALTERAR
-        greyField(date);
-        date->Clear();
+    const QString date = onPage("Mae_DtJnt_Socio%1", page);
+    if (m_form.choiceOf(onPage("Inc_Trata_Socio_%1", page)) == 1) { // ALTERAR
+        m_form.setState(date, FieldState::Grey);
+        m_form.empty(date);
     } else {
-        openField(date);
+        m_form.setState(date, FieldState::Enabled);
     }
 }
 
 // Rule 11: a responsible person has no share.
-void TFm_Fac::ParticipacaoChange(int page)
+void FacRules::ParticipacaoChange(int page)
 {
-    auto *condition = page == 1 ? IncCombo3 : Cmb_Parti_1;
-    QLineEdit *share = page == 1 ? Edi_Perce_1 : Edi_Perce_2;
-    if (condition->ItemIndex() == 1) { // RESPONS.
-        share->clear();
-        greyField(share);
+    const QString condition = page == 1 ? QStringLiteral("IncCombo3") : QStringLiteral("Cmb_Parti_1");
+    const QString share = onPage("Edi_Perce_%1", page);
+    if (m_form.choiceOf(condition) == 1) { // RESPONS.
+        m_form.empty(share);
+        m_form.setState(share, FieldState::Grey);
     } else {
-        openField(share);
+        m_form.setState(share, FieldState::Enabled);
     }
 }
 
 // Rule 12: the number field takes the mask of its type and holds digits only.
-void TFm_Fac::Cmb_TpRegChange(int page)
+void FacRules::Cmb_TpRegChange(int page)
 {
-    auto *type = page == 1 ? Cmb_TpReg_1 : Cmb_TpReg_2;
-    auto *number = page == 1 ? Mae_NrReg_1 : Mae_NrReg_2;
-    switch (type->ItemIndex()) {
+    const QString number = onPage("Mae_NrReg_%1", page);
+    switch (m_form.choiceOf(onPage("Cmb_TpReg_%1", page))) {
     case 0:
-        number->SetEditMask(QStringLiteral("!999.999.999-99;0; "));
-        openField(number);
+        m_form.setMask(number, QStringLiteral("!999.999.999-99;0; "));
+        m_form.setState(number, FieldState::Enabled);
         break;
     case 1:
-        number->SetEditMask(QStringLiteral("!99.999.999/9999-99;0; "));
-        openField(number);
+        m_form.setMask(number, QStringLiteral("!99.999.999/9999-99;0; "));
+        m_form.setState(number, FieldState::Enabled);
         break;
     default:
-        greyField(number);
-        number->Clear();
-        number->SetEditMask(QString());
+        m_form.setState(number, FieldState::Grey);
+        m_form.empty(number);
+        m_form.setMask(number, QString());
         break;
     }
 }
 
 // Rule 13: the list shows the state's code, or "EX" for abroad, whose country is asked.
-void TFm_Fac::UfPaisChange(int page)
+void FacRules::UfPaisChange(int page)
 {
-    auto *uf = page == 1 ? IncCombo5 : Cmb_Uf_1;
-    QLineEdit *pais = page == 1 ? Edit1 : Edit2;
+    const QString uf = page == 1 ? QStringLiteral("IncCombo5") : QStringLiteral("Cmb_Uf_1");
+    const QString pais = onPage("Edit%1", page);
     // While the user types, the text stays the search's completion, so that the next
     // key goes on searching ("sp" reaches SP, "ex" EX - EXTERIOR).
-    if (!uf->hasFocus() && !uf->DroppedDown())
+    if (!m_form.inUse(uf))
         showUfCode(uf);
-    if (uf->ItemIndex() == 27) { // EX - EXTERIOR
-        openField(pais);
+    if (m_form.choiceOf(uf) == kExterior) {
+        m_form.setState(pais, FieldState::Enabled);
     } else {
-        greyField(pais);
-        pais->clear();
+        m_form.setState(pais, FieldState::Grey);
+        m_form.empty(pais);
     }
 }
 
-// The chosen item's first two characters; the list stays matched to the item. A list
-// whose text was emptied stays empty.
-void TFm_Fac::showUfCode(widgets::TIncCombo *uf)
+// The list stays matched to the item. A list whose text was emptied stays empty.
+void FacRules::showUfCode(const QString &uf)
 {
-    if (uf->ItemIndex() >= 0 && !uf->Text().isEmpty())
-        uf->SetText(uf->Items().at(uf->ItemIndex()).left(2));
+    const int chosen = m_form.choiceOf(uf);
+    if (chosen >= 0 && !m_form.shownText(uf).isEmpty())
+        m_form.setListText(uf, m_form.itemsOf(uf).at(chosen).left(2));
 }
 
-// Rule 14.
-void TFm_Fac::Btn_LimparClick()
-{
-    if (confirmClearAll())
-        limpar();
-}
-
-void TFm_Fac::limpar()
-{
-    LimpaCampos();
-    PC_Fac->setCurrentWidget(TabSheet7);
-    IncCombo2->SetItemIndex(kSim);
-    greyField(Edit29);
-    greyField(Mae_Inscricao);
-    if (Socio2Incluido) {
-        Socio2Incluido = false;
-        IncCombo4->SetItemIndex(kNao);
-        Button1->setText(QStringLiteral("Incluir Sócio: 2"));
-        PC_Socios->setTabVisible(1, false);
-    }
-}
-
-// A record that could not be read leaves nothing to ask about.
-void TFm_Fac::clearAfterFailedLoad() { limpar(); }
-
-// Rule 15.
-void TFm_Fac::Button2Click()
-{
-    platform::Messages::show(this, platform::applicationTitle(),
-                             QStringLiteral("O manual atualizado da FAC encontra-se disponível\r"
-                                            "no site da Tarvoni. http://www.tarvoni.gov.br"),
-                             platform::MsgIcon::None);
-}
-
-} // namespace editors
+} // namespace editors::fac

@@ -46,10 +46,59 @@ QWidget *scrolledPage(QTabWidget *pages, const QString &caption, QVBoxLayout **c
     return scroll;
 }
 
+// The pages the boxes stand on, as their tabs read when the window is made.
+QHash<QString, QString> facPages()
+{
+    QHash<QString, QString> pages{{"01", "Anexo"}, {"07", "Sócios"}, {"08", "Declarante"},
+                                  {"Sócio 1", "Sócios > Sócio : 01"}, {"Sócio 2", "Sócios > Sócio : 02"}};
+    for (const char *box : {"02", "03", "03.06", "03.07"})
+        pages.insert(box, "Contribuinte");
+    for (const char *box : {"04", "05.01", "05.02", "05.03", "06"})
+        pages.insert(box, "Informações");
+    return pages;
+}
+
+// A request nature, then a declarant: each missing one with its field's prompt.
+PrintProblems facPrintProblems(const FormFields &form, const validation::TFm_Funcoes &)
+{
+    PrintProblems problems;
+    for (const QString &control :
+         facprint::printCheckFailures(form.choiceOf("Inc_Pedido"), form.shownText("Edit16"))) {
+        QString prompt;
+        for (const FieldRow &row : TFm_Fac::description().rows)
+            if (row.control == control)
+                prompt = row.prompt;
+        problems.append({control, prompt});
+    }
+    return problems;
+}
+
 } // namespace
 
+const FormDescription &TFm_Fac::description()
+{
+    static const FormDescription fac = [] {
+        FormDescription d;
+        d.type = store::FormType::FAC;
+        d.rows = fieldRows();
+        d.pages = facPages();
+        d.rules = [](FormFields &form) { return std::make_unique<fac::FacRules>(form); };
+        d.printProblems = facPrintProblems;
+        // The printed copy's values: the text fields in capitals.
+        d.printCopyValues = [](const FormFields &form, const printing::TagValues &values) {
+            return facprint::raisedValues(TFm_Fac::description().rows, form, values);
+        };
+        // Page 1, then page 2, each with its steps.
+        d.printLayout = [](const QString &name) { return printing::PrintLayout{name, facprint::pageSteps(name)}; };
+        return d;
+    }();
+    return fac;
+}
+
 TFm_Fac::TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : EditorBase(store::FormType::FAC, parent), m_funcoes(funcoes)
+    : EditorBase(store::FormType::FAC, parent), m_funcoes(funcoes),
+      m_rules(m_fields, {[this](const QString &caption) { Button1->setText(caption); },
+                         [this](bool shown) { PC_Socios->setTabVisible(1, shown); }})
 {
     QFont bold = font();
     bold.setBold(true);
@@ -82,7 +131,7 @@ void TFm_Fac::buildWindow()
     buildDeclarantePage();
 
     m_fields.useFuncoes(m_funcoes);
-    m_fields.build(fieldRows());
+    m_fields.build(description().rows);
     for (QWidget *w : {TabSheet4, TabSheet5})
         static_cast<QVBoxLayout *>(w->layout())->addStretch();
 
@@ -296,7 +345,7 @@ void TFm_Fac::FormCreate()
 {
     PC_Fac->setCurrentWidget(TabSheet7);
     PC_Socios->setCurrentWidget(TabSheet5);
-    IncCombo2->SetItemIndex(1); // "SIM": rule 3 closes the dependent fields of block 02
+    m_rules.created();
     Inc_Pedido->setFocus();
 }
 
@@ -314,10 +363,10 @@ void TFm_Fac::FormShow()
     // The marker says whether the saved form had a second person.
     switch (IncCombo4->ItemIndex()) {
     case 0:
-        Socio2Incluido = false;
+        m_rules.Socio2Incluido = false;
         break;
     case 1:
-        Socio2Incluido = true;
+        m_rules.Socio2Incluido = true;
         Button1->setText(Inc_FormaJur->ItemIndex() == 0 ? QStringLiteral("Excluir Responsável")
                                                         : QStringLiteral("Excluir Sócio: 02"));
         break;
@@ -334,30 +383,9 @@ QString TFm_Fac::escapedErrorText() const
     return QStringLiteral("Tentativa de Abrir um arquivo da FAC antinga!");
 }
 
-printing::PrintLayout TFm_Fac::printLayout(const QString &name) const { return {name, facprint::pageSteps(name)}; }
-
-QString TFm_Fac::promptOf(const QString &control) const
-{
-    const FieldRow *row = m_fields.rowOf(control);
-    return row ? row->prompt : QString();
-}
-
-PrintProblems TFm_Fac::printProblems() const
-{
-    PrintProblems problems;
-    for (const QString &control : facprint::printCheckFailures(Inc_Pedido->ItemIndex(), Edit16->text()))
-        problems.append({control, promptOf(control)});
-    return problems;
-}
-
 void TFm_Fac::showPrintProblem(const QString &message)
 {
     platform::Messages::show(this, platform::applicationTitle(), message, platform::MsgIcon::None);
-}
-
-printing::TagValues TFm_Fac::printCopyValues() const
-{
-    return facprint::raisedValues(recordFields(), printValues());
 }
 
 // The capitals stay in the editor after "&Imprimir", also when the user cancels the print

@@ -3,6 +3,7 @@
 #include "editors/common/EditorBase.h"
 #include "editors/common/FieldTable.h"
 #include "editors/fac/FacPrint.h"
+#include "editors/fac/FacRules.h"
 
 class QGroupBox;
 class QLabel;
@@ -31,6 +32,9 @@ class TFm_Fac : public EditorBase {
 public:
     TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent = nullptr);
 
+    // What the FAC is apart from its window: its rules, its checks before printing, its
+    // printed copy in capitals and the steps of its two pages.
+    static const FormDescription &description();
     // The field table, the tags in record-line order and in keyboard order.
     static QList<FieldRow> fieldRows();
     static const QList<int> &recordOrder();
@@ -103,38 +107,18 @@ public:
 
     QPushButton *Button2 = nullptr; // &Ajuda
 
-    // A second partner or responsible person is included (page "Sócio : 02" in use).
-    bool Socio2Incluido = false;
-    // The legal form's index when the user last entered the list or pressed a key in it.
-    int FormaJurAnterior = 0;
+    // The form's rules, with what they remember (the second person, the legal form).
+    fac::FacRules &rules() { return m_rules; }
 
     void Btn_ImprimirClick() override;
 
-    // The field rules, by number (FacRules.cpp).
-    void Inc_PedidoChange();                               // 1, request nature
+    // The window's own rules, by number; the others are the form's (FacRules).
     void PC_FacChange();                                   // 2, page guard
-    void IncCombo2Change();                                // 3, Central Vorda
-    void IncCombo8Change();                                // 4, block 02's dependencies
-    void IncCombo6Change();
-    void IncCombo7Change();
-    void Inc_FormaJurChange();                             // 5, legal form
     void Inc_FormaJurEnter();                              // 6, remembered legal form
     void Edi_FormaJur_OutrosExit();                        // 7, other legal form
     void Button1Click();                                   // 8, include or remove the second person
-    void inc_estabChange();                                // 9, establishment type
-    void Inc_Trata_SocioChange(int page);                  // 10, treatment
-    void ParticipacaoChange(int page);                     // 11, participation condition
-    void Cmb_TpRegChange(int page);                        // 12, type of registration
-    void UfPaisChange(int page);                           // 13, UF or country
     void Btn_LimparClick() override;                       // 14, clear the form
     void Button2Click();                                   // 15, help
-
-    // Page 1, then page 2, each with its steps.
-    printing::PrintLayout printLayout(const QString &name) const override;
-    // A request nature, then a declarant: each missing one with its field's prompt.
-    PrintProblems printProblems() const override;
-    // The printed copy's values: the text fields in capitals.
-    printing::TagValues printCopyValues() const override;
 
     QString escapedErrorText() const override;
 
@@ -145,21 +129,13 @@ protected:
     void preparePrintCopy() override;
     void restoreAfterPrint() override;
     void showEvent(QShowEvent *event) override;
-    void afterRecordLine(int tag, const QString &value) override;
     void clearAfterFailedLoad() override;
 
 private:
     void bindPageKeys();
     void bindRules();
-    // Item 16 of the legal forms and the list's text read "OUTROS - " and the other form.
-    void rebuildOutros();
-    void presetResponsavel();
-    void showOwnerPages();
-    void showPartnerPages();
-    static void showUfCode(widgets::TIncCombo *uf);
     // Rule 14 once the user said yes.
     void limpar();
-    bool m_rebuildingOutros = false;
 
     void buildWindow();
     void buildContribuintePages();
@@ -176,13 +152,12 @@ private:
     void FormCreate();
     void FormShow();
 
-    // The prompt of a field of the table.
-    QString promptOf(const QString &control) const;
 
     facprint::RaisedFields m_printCopy;
     bool m_keepPrintCopy = false;
     const validation::TFm_Funcoes &m_funcoes;
     bool m_shown = false;
+    fac::FacRules m_rules;
 };
 
 } // namespace editors

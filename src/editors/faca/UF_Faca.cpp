@@ -147,8 +147,8 @@ const FormDescription &TFm_Faca::description()
         d.pages = {{kProdutor, kPageProdutor},         {kEndereco, kPageProdutor},
                    {kPropriedade, kPagePropriedade},   {kProprietario, kPageProprietario},
                    {kDeclaracao, kPageDeclarante},     {kLocalData, kPageDeclarante}};
-        d.rules = {{QStringLiteral("Inc_Pedido"), faca::Inc_PedidoChange},
-                   {QStringLiteral("incCmb_Condicao"), faca::incCmb_CondicaoChange}};
+        d.rules = changeRules({{QStringLiteral("Inc_Pedido"), faca::Inc_PedidoChange},
+                               {QStringLiteral("incCmb_Condicao"), faca::incCmb_CondicaoChange}});
         d.printProblems = [](const FormFields &form, const validation::TFm_Funcoes &funcoes) {
             return faca::printProblems(form, funcoes);
         };

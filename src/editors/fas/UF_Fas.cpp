@@ -180,11 +180,12 @@ const FormDescription &TFm_Fas::description()
         d.type = store::FormType::FAS;
         d.rows = fieldRows();
         d.addPages(partnerPages());
+        QList<ChangeRule> rules;
         for (const auto &[typeList, number] : numberPairs())
-            d.rules.append({typeList, [typeList, number](FormFields &form) {
-                                fas::applyRegistrationType(form, typeList, number);
-                            }});
-        d.beforeLine = beforeLine;
+            rules.append({typeList, [typeList, number](FormFields &form) {
+                              fas::applyRegistrationType(form, typeList, number);
+                          }});
+        d.rules = changeRules(rules, beforeLine);
         d.printProblems = missingDates;
         d.copiesPreset = [](const FormFields &form) {
             return fas::copiesForTaxpayerType(form.shownText(QStringLiteral("Cmb_TpReg_Emp")));
