@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHashSeed>
@@ -76,7 +77,8 @@ int runCommand(int argc, char **argv, const QString &command)
     // Qt's PDF engine numbers its font objects in hash order: a fixed seed keeps the
     // output the same from run to run, so the same form always gives the same file.
     QHashSeed::setDeterministicGlobalSeed();
-    Application gui(argc, argv);
+    // A saved form is read, checked and printed without a window: no widget is made.
+    QGuiApplication gui(argc, argv);
     // A check that cannot finish is a failure, not a finding: 2, as 1 means problems found.
     if (command == QLatin1String("verifica"))
         return runGuarded("verifica", [&] { return runVerifica(args, out, err); }, 2);
