@@ -4,10 +4,7 @@
 #include "editors/common/EditorBase.h"
 #include "editors/common/FieldTable.h"
 
-#include <QDir>
 #include <QRandomGenerator>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,18 +83,15 @@ void TestFormState::readsAsItsEditor()
     QFETCH(QString, files);
     const QStringList f = files.split(' ');
     QTemporaryDir dir;
-    const QString golden = QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../editors/data/%1.golden").arg(f.at(2)));
-    const QStringList lines = QString(QStringDecoder("windows-1252")(testsupport::readBytes(golden))).split("\r\n");
+    const QStringList lines = testsupport::goldenLines(f.at(2));
     QVERIFY(lines.size() > 30);
-    testsupport::writeBytes(dir.filePath("Dados/" + f.at(0)), "01 Ficha\r\n");
     app::FormArgs args;
     QCOMPARE(app::parseFormArgs({form, "1", "--pasta", dir.path()}, {}, &args), QString());
     MessageRecorder recorder;
     QRandomGenerator random(29);
     for (int run = 0; run < 300; ++run) {
         const QStringList record = run == 0 ? lines : shaken(lines, random);
-        testsupport::writeBytes(dir.filePath("Dados/" + f.at(1)),
-                                QByteArray(QStringEncoder("windows-1252").encode(record.join("\r\n"))));
+        testsupport::writeSavedForm(dir.path(), f.at(0), f.at(1), record);
         app::SavedForm inEditor;
         app::SavedForm without;
         const QString opened = inEditor.open(args, app::SavedForm::Reading::InEditor);

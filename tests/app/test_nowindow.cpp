@@ -1,11 +1,8 @@
 #include "TestSupport.h"
 #include "app/Commands.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -38,13 +35,10 @@ void TestNoWindow::commandsMakeNoWidget()
     QVERIFY(!qobject_cast<QGuiApplication *>(QCoreApplication::instance())->inherits("QApplication"));
     const QStringList f = files.split(' ');
     QTemporaryDir dir;
-    const QString golden = QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../editors/data/%1.golden").arg(f.at(2)));
-    QStringList lines = QString(QStringDecoder("windows-1252")(testsupport::readBytes(golden))).split("\r\n");
+    QStringList lines = testsupport::goldenLines(f.at(2));
     if (!edit.isEmpty())
         lines << edit;
-    testsupport::writeBytes(dir.filePath("Dados/" + f.at(0)), "01 Ficha\r\n");
-    testsupport::writeBytes(dir.filePath("Dados/" + f.at(1)),
-                            QByteArray(QStringEncoder("windows-1252").encode(lines.join("\r\n"))));
+    testsupport::writeSavedForm(dir.path(), f.at(0), f.at(1), lines);
 
     QString outText, errText;
     QTextStream out(&outText), err(&errText);

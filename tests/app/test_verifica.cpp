@@ -42,17 +42,13 @@ FormFiles filesOf(const QString &form)
 void writeForm(const QString &pasta, const QString &form, const Edits &edits, const QString &golden = {})
 {
     const FormFiles f = filesOf(form);
-    const QString source = QDir::cleanPath(QStringLiteral(FICHAS_TEST_DATA "/../../editors/data/%1.golden")
-                                               .arg(golden.isEmpty() ? f.golden : golden));
-    QStringDecoder decode("windows-1252");
-    QStringList lines = QString(decode(testsupport::readBytes(source))).split("\r\n");
+    QStringList lines = testsupport::goldenLines(golden.isEmpty() ? f.golden : golden);
     for (QString &line : lines) {
         const QString tag = line.section(' ', 0, 0);
         if (edits.contains(tag))
             line = tag + ' ' + edits.value(tag);
     }
-    testsupport::writeBytes(pasta + "/Dados/" + f.catalogue, "01 Ficha\r\n");
-    testsupport::writeBytes(pasta + "/Dados/" + f.record, QByteArray(QStringEncoder("windows-1252").encode(lines.join("\r\n"))));
+    testsupport::writeSavedForm(pasta, f.catalogue, f.record, lines);
 }
 
 struct Run {

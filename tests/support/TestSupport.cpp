@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace testsupport {
 
@@ -20,6 +22,19 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
+}
+
+QStringList goldenLines(const QString &golden)
+{
+    const QString path = QDir::cleanPath(QStringLiteral(FICHAS_SOURCE_DIR "/tests/editors/data/%1.golden").arg(golden));
+    return QString(QStringDecoder("windows-1252")(readBytes(path))).split(QStringLiteral("\r\n"));
+}
+
+void writeSavedForm(const QString &pasta, const QString &catalogue, const QString &record, const QStringList &lines)
+{
+    writeBytes(pasta + QStringLiteral("/Dados/") + catalogue, "01 Ficha\r\n");
+    writeBytes(pasta + QStringLiteral("/Dados/") + record,
+               QByteArray(QStringEncoder("windows-1252").encode(lines.join(QStringLiteral("\r\n")))));
 }
 
 QProcessEnvironment headlessEnvironment(const QString &epoch)
