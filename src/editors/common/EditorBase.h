@@ -44,9 +44,9 @@ public:
 
     // The form's page kinds in printing order, each with its own steps: the layouts its
     // form type names, each as printLayout() gives it.
-    virtual QList<printing::PrintLayout> printLayouts() const;
+    QList<printing::PrintLayout> printLayouts() const;
     // One layout of the form type with the form's own steps for it: its description's.
-    virtual printing::PrintLayout printLayout(const QString &name) const;
+    printing::PrintLayout printLayout(const QString &name) const;
     // The copies the print dialog proposes: its description's, else the first layout's
     // own preset.
     virtual int copiesPreset() const;
@@ -58,7 +58,7 @@ public:
     printing::TagValues printCopyValues() const;
 
     // Every check before printing that the form fails now, in the order they run.
-    virtual PrintProblems printProblems() const;
+    PrintProblems printProblems() const;
 
     // The form's fields, from its field table.
     const FieldTable &fields() const { return m_fields; }
