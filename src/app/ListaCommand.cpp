@@ -6,7 +6,7 @@
 #include "platform/RaisedError.h"
 #include "platform/TextFile.h"
 #include "store/Catalogue.h"
-#include "store/FormType.h"
+#include "editors/EditorFactory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,7 +24,7 @@ const char *const kListaUsage =
 
 int usage(QTextStream &err, const QString &problem)
 {
-    err << "fichas lista: " << problem << '\n' << QString::fromUtf8(kListaUsage).arg(store::formTypeChoice());
+    err << "fichas lista: " << problem << '\n' << QString::fromUtf8(kListaUsage).arg(editors::formTypes().choice());
     err.flush();
     return 2;
 }
@@ -49,7 +49,7 @@ int runLista(const QStringList &words, QTextStream &out, QTextStream &err)
             return usage(err, QStringLiteral("opção desconhecida: %1").arg(platform::escapeControls(a)));
     if (args.size() != 1)
         return usage(err, args.isEmpty() ? QStringLiteral("falta o TIPO") : QStringLiteral("só um TIPO"));
-    const store::FormTypeInfo *type = store::formTypeNamed(args.first());
+    const store::FormType type = editors::formTypes().named(args.first());
     if (!type)
         return usage(err, QStringLiteral("tipo desconhecido: %1").arg(platform::escapeControls(args.first())));
 
@@ -58,7 +58,7 @@ int runLista(const QStringList &words, QTextStream &out, QTextStream &err)
     // A mistyped --pasta must not pass for a folder without forms.
     if (!QFileInfo(dados).isDir())
         return fail(err, QStringLiteral("a pasta de dados não existe: %1").arg(QDir::toNativeSeparators(dados)));
-    const QString file = store::catalogueFilePath(dados, type->type);
+    const QString file = store::catalogueFilePath(dados, type);
     QList<store::CatalogueEntry> entries;
     try {
         // No catalogue yet: no form of this type was ever saved.

@@ -1,7 +1,7 @@
 #include "app/Commands.h"
 #include "app/SavedForm.h"
 
-#include "store/FormType.h"
+#include "editors/EditorFactory.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +36,7 @@ int runPdf(const QStringList &args, QTextStream &, QTextStream &err)
     FormArgs req;
     const QString problem = parseFormArgs(args, {QStringLiteral("SAIDA.pdf")}, &req);
     if (!problem.isEmpty()) {
-        err << "fichas pdf: " << problem << Qt::endl << QString::fromUtf8(kPdfUsage).arg(store::formTypeChoice());
+        err << "fichas pdf: " << problem << Qt::endl << QString::fromUtf8(kPdfUsage).arg(editors::formTypes().choice());
         return 2;
     }
     const QString output = req.rest.first();

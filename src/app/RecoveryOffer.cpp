@@ -74,7 +74,7 @@ struct Offer {
     bool copy(const store::recovery::Abandoned &a) const
     {
         const store::RecoveryCopy &c = a.copy;
-        const QString shortName = store::formTypeInfo(c.type).shortName;
+        const QString shortName = c.type->shortName;
         const QString form = c.nova ? QStringLiteral("Uma ficha %1 nova").arg(shortName)
                              : c.descricao.isEmpty()
                                  ? QStringLiteral("A ficha %1 de código %2").arg(shortName).arg(c.code)
@@ -95,7 +95,7 @@ struct Offer {
         const QString descricao = QStringLiteral("Recuperada em %1").arg(o.written.toString(QStringLiteral("dd/MM/yyyy")));
         switch (ask(parent,
                     QStringLiteral("O arquivo \"%1\", de uma ficha %2 gravada em %3, não está na lista de fichas.")
-                        .arg(QFileInfo(o.path).fileName(), store::formTypeInfo(o.type).shortName, when(o.written)),
+                        .arg(QFileInfo(o.path).fileName(), o.type->shortName, when(o.written)),
                     QStringLiteral("incluir a ficha na lista como \"%1\" e abri-la.").arg(descricao),
                     QStringLiteral("mover o arquivo para a lixeira."))) {
         case MsgAnswer::Yes:
@@ -123,13 +123,13 @@ void offerRecovery(QWidget *parent, const QString &dataFolder, const editors::Ed
 {
     if (dataFolder.isEmpty())
         return;
-    store::leftovers::removeTemporaryFiles(dataFolder);
+    store::leftovers::removeTemporaryFiles(dataFolder, editors::formTypes());
     const Offer offer{parent, dataFolder, factory, funcoes};
-    for (const auto &a : store::recovery::abandoned(dataFolder))
+    for (const auto &a : store::recovery::abandoned(dataFolder, editors::formTypes()))
         if (factory.has(a.copy.type) && !offer.copy(a))
             return;
     // Looked for once the copies are settled: a reopened new form may have been saved.
-    for (const auto &o : store::leftovers::orphanRecords(dataFolder))
+    for (const auto &o : store::leftovers::orphanRecords(dataFolder, editors::formTypes()))
         if (factory.has(o.type) && !offer.orphan(o))
             return;
 }

@@ -31,7 +31,7 @@ QString parseFormArgs(QStringList args, const QStringList &restNames, FormArgs *
         return QStringLiteral("são precisos %1 e %2").arg(words.mid(0, words.size() - 1).join(QStringLiteral(", ")),
                                                          words.last());
     }
-    out->type = store::formTypeNamed(args[0]);
+    out->type = editors::formTypes().named(args[0]);
     if (!out->type)
         return QStringLiteral("tipo desconhecido: %1").arg(args[0]);
     bool ok = false;
@@ -67,8 +67,8 @@ QString SavedForm::open(const FormArgs &args, Reading reading)
     platform::installFontSubstitutions();
 
     const QString dados = platform::ProgramFolder::dataFolder();
-    m_catalogue = store::catalogueFilePath(dados, args.type->type);
-    m_record = store::recordFilePath(dados, args.type->type, args.code);
+    m_catalogue = store::catalogueFilePath(dados, args.type);
+    m_record = store::recordFilePath(dados, args.type, args.code);
     bool listed = false;
     bool recordThere = false;
     try {
@@ -91,15 +91,15 @@ QString SavedForm::open(const FormArgs &args, Reading reading)
 
     editors::EditorFactory factory;
     editors::registerEditors(factory);
-    m_description = factory.description(args.type->type);
+    m_description = factory.description(args.type);
     if (!m_description)
         return QStringLiteral("a %1 ainda não está disponível").arg(args.type->shortName);
     if (reading == Reading::WithoutWindow)
         return readWithoutWindow();
-    m_owner.reset(factory.create(args.type->type, nullptr, m_funcoes));
+    m_owner.reset(factory.create(args.type, nullptr, m_funcoes));
     m_editor = qobject_cast<editors::EditorBase *>(m_owner.get());
     m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
-    handOver(*m_editor, args.type->type, args.code, false, dados);
+    handOver(*m_editor, args.type, args.code, false, dados);
     try {
         m_editor->applyRecordFile(m_record);
     } catch (const platform::RaisedError &e) {

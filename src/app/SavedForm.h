@@ -24,7 +24,7 @@ namespace app {
 // The words of a command about one saved form: TIPO CODIGO, the command's own words
 // after them, and --pasta.
 struct FormArgs {
-    const store::FormTypeInfo *type = nullptr;
+    store::FormType type;
     int code = 0;
     QStringList rest;   // the command's own words
     QString pasta;

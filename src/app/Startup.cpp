@@ -7,7 +7,7 @@
 #include "app/Version.h"
 #include "platform/Locale.h"
 #include "platform/ProgramFolder.h"
-#include "store/FormType.h"
+#include "editors/EditorFactory.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -40,7 +40,7 @@ const char *const kUsage =
     "\n"
     "  O CODIGO de uma ficha guardada é o que 'fichas lista TIPO' mostra.\n";
 
-QByteArray usage() { return QString::fromUtf8(kUsage).arg(store::formTypeChoice()).toUtf8(); }
+QByteArray usage() { return QString::fromUtf8(kUsage).arg(editors::formTypes().choice()).toUtf8(); }
 
 QString executableDir(const char *argv0)
 {

@@ -78,11 +78,10 @@ TFm_Abrir::TFm_Abrir(FormType type, const QString &dataFolder, QWidget *parent)
 
 void TFm_Abrir::FormCreate()
 {
-    const auto &info = formTypeInfo(m_type);
-    setWindowTitle(info.openCaption);
-    TipoFicha = info.shortName;
+    setWindowTitle(m_type->openCaption);
+    TipoFicha = m_type->shortName;
     ArqLista = catalogueFilePath(m_dataFolder, m_type);
-    PrefixoFicha = platform::ProgramFolder::join(m_dataFolder, info.recordPrefix);
+    PrefixoFicha = platform::ProgramFolder::join(m_dataFolder, m_type->recordPrefix);
     bool present = false;
     // A folder that may not be searched is a permission problem, not a missing catalogue.
     if (!platform::guard(this, [&] { present = platform::textfile::exists(ArqLista); })) {
@@ -220,7 +219,7 @@ void TFm_Abrir::deleteEntry(int row)
     for (const auto &e : std::as_const(now))
         if (e.code == chosen.code)
             return;
-    const QString record = PrefixoFicha + QString::number(chosen.code) + formTypeInfo(m_type).extension;
+    const QString record = PrefixoFicha + QString::number(chosen.code) + m_type->extension;
     if (QFileInfo::exists(record))
         platform::trash::discard(record, m_dataFolder);
 }

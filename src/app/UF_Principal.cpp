@@ -60,8 +60,8 @@ void TFm_Principal::buildWindow()
     RdGrp_TipoDoc = new QGroupBox(this);
     m_items = new QButtonGroup(this);
     auto *items = new QVBoxLayout(RdGrp_TipoDoc);
-    for (int i = 0; i < store::formTypeCount(); ++i) {
-        auto *radio = new QRadioButton(store::formTypeAt(i)->radioCaption, RdGrp_TipoDoc);
+    for (int i = 0; i < editors::formTypes().count(); ++i) {
+        auto *radio = new QRadioButton(editors::formTypes().at(i)->radioCaption, RdGrp_TipoDoc);
         m_items->addButton(radio, i);
         items->addWidget(radio);
     }
@@ -128,18 +128,18 @@ void TFm_Principal::SetItemIndex(int index)
 void TFm_Principal::RdGrp_TipoDocClick()
 {
     const int i = ItemIndex();
-    Btn_Ok->setEnabled(store::formTypeAt(i) != nullptr);
+    Btn_Ok->setEnabled(bool(editors::formTypes().at(i)));
 }
 
 void TFm_Principal::Btn_OkClick()
 {
-    const store::FormTypeInfo *info = store::formTypeAt(ItemIndex());
-    if (!info)
+    const store::FormType type = editors::formTypes().at(ItemIndex());
+    if (!type)
         return;
-    if (!m_factory->has(info->type)) {
+    if (!m_factory->has(type)) {
         Messages::show(this, platform::kCaptionFichas,
                        QStringLiteral("A ficha %1 ainda não está disponível nesta versão do programa.")
-                           .arg(info->shortName),
+                           .arg(type->shortName),
                        MsgIcon::Information);
         return;
     }
@@ -147,7 +147,7 @@ void TFm_Principal::Btn_OkClick()
     int code = 1;
     bool nova = true;
     {
-        app::TFm_Abrir abrir(info->type, PastaDados, this);
+        app::TFm_Abrir abrir(type, PastaDados, this);
         if (abrir.QtdFichas > 0) {
             if (abrir.exec() != QDialog::Accepted)
                 return;
@@ -156,10 +156,10 @@ void TFm_Principal::Btn_OkClick()
         }
     }
 
-    editors::FichaEditor *editor = m_factory->create(info->type, this, *m_funcoes);
+    editors::FichaEditor *editor = m_factory->create(type, this, *m_funcoes);
     if (!editor)
         return;
-    handOver(*editor, info->type, code, nova, PastaDados);
+    handOver(*editor, type, code, nova, PastaDados);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     editor->exec();
 }

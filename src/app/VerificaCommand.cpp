@@ -4,7 +4,7 @@
 #include "editors/common/Pendencias.h"
 #include "platform/RaisedError.h"
 
-#include "store/FormType.h"
+#include "editors/EditorFactory.h"
 
 #include <QTextStream>
 
@@ -36,7 +36,7 @@ int runVerifica(const QStringList &args, QTextStream &out, QTextStream &err)
     FormArgs req;
     const QString problem = parseFormArgs(args, {}, &req);
     if (!problem.isEmpty()) {
-        err << "fichas verifica: " << problem << Qt::endl << QString::fromUtf8(kVerificaUsage).arg(store::formTypeChoice());
+        err << "fichas verifica: " << problem << Qt::endl << QString::fromUtf8(kVerificaUsage).arg(editors::formTypes().choice());
         return 2;
     }
 

@@ -1,12 +1,17 @@
 #include "editors/EditorFactory.h"
 
+#include "editors/common/FormDescription.h"
 #include "editors/fac/UF_Fac.h"
 #include "editors/faca/UF_Faca.h"
 #include "editors/fas/UF_Fas.h"
 #include "editors/fca/UF_Fca.h"
-#include "editors/common/FichaEditor.h"
 
 namespace editors {
+
+void EditorFactory::add(const FormDescription &description)
+{
+    add(description.type, description.create, description);
+}
 
 void EditorFactory::add(store::FormType type, Creator creator, const FormDescription &description)
 {
@@ -29,22 +34,33 @@ editors::FichaEditor *EditorFactory::create(store::FormType type, QWidget *paren
     return it == m_creators.end() ? nullptr : it->second(parent, funcoes);
 }
 
-namespace {
-template <typename Editor>
-void addEditor(EditorFactory &factory, store::FormType type)
+const QList<const FormDescription *> &formDescriptions()
 {
-    factory.add(
-        type, [](QWidget *parent, const validation::TFm_Funcoes &funcoes) { return new Editor(funcoes, parent); },
-        Editor::description());
+    // A new form type is its own folder and one line here.
+    static const QList<const FormDescription *> all{
+        &TFm_Fac::description(),
+        &TFm_Faca::description(),
+        &TFm_Fas::description(),
+        &TFm_Fca::description(),
+    };
+    return all;
 }
-} // namespace
+
+const store::FormTypes &formTypes()
+{
+    static const store::FormTypes types = [] {
+        QList<store::FormType> list;
+        for (const FormDescription *d : formDescriptions())
+            list.append(d->type);
+        return store::FormTypes(list);
+    }();
+    return types;
+}
 
 void registerEditors(EditorFactory &factory)
 {
-    addEditor<TFm_Fac>(factory, store::FormType::FAC);
-    addEditor<TFm_Faca>(factory, store::FormType::FACA);
-    addEditor<TFm_Fas>(factory, store::FormType::FAS);
-    addEditor<TFm_Fca>(factory, store::FormType::FCA);
+    for (const FormDescription *d : formDescriptions())
+        factory.add(*d);
 }
 
 } // namespace editors

@@ -2,6 +2,8 @@
 
 #include "store/FormType.h"
 
+#include <QList>
+
 #include <functional>
 #include <map>
 
@@ -16,14 +18,16 @@ namespace editors {
 class FichaEditor;
 struct FormDescription;
 
-// Creates the editor of a form type. Each editor registers itself in registerEditors();
-// a type without an editor is simply not registered.
+// Creates the editor of a form type. registerEditors() adds every type's own; a type
+// without an editor is simply not added.
 class EditorFactory {
 public:
     using Creator = std::function<editors::FichaEditor *(QWidget *parent, const validation::TFm_Funcoes &funcoes)>;
 
-    // The editor of a form type, with the type's description: a saved form of the type is
-    // read, checked and printed from it without a window.
+    // The type's editor as its description makes it.
+    void add(const FormDescription &description);
+    // Another editor for the description's type: a saved form of the type is still read,
+    // checked and printed from the description without a window.
     void add(store::FormType type, Creator creator, const FormDescription &description);
     bool has(store::FormType type) const;
     // The type's description; nullptr when the type has no editor.
@@ -37,7 +41,12 @@ private:
     std::map<store::FormType, const FormDescription *> m_descriptions;
 };
 
-// Registers every editor that exists.
+// Every form type the program has, in the main window's order.
+const QList<const FormDescription *> &formDescriptions();
+// Their types, for the main window's list, the commands and the leftovers of a data folder.
+const store::FormTypes &formTypes();
+
+// Adds the editor of every form type.
 void registerEditors(EditorFactory &factory);
 
 } // namespace editors

@@ -17,31 +17,30 @@ namespace {
 // "<prefix><code><extension>" of the type, the code captured.
 QRegularExpression recordName(FormType type)
 {
-    const FormTypeInfo &t = formTypeInfo(type);
     return QRegularExpression(QStringLiteral("^%1([1-9][0-9]?)%2$")
-                                  .arg(QRegularExpression::escape(t.recordPrefix),
-                                       QRegularExpression::escape(t.extension)));
+                                  .arg(QRegularExpression::escape(type->recordPrefix),
+                                       QRegularExpression::escape(type->extension)));
 }
 
 // Whether a file name is one of the data files the program writes.
-bool isDataFile(const QString &name, bool inRecoveryFolder)
+bool isDataFile(const QString &name, bool inRecoveryFolder, const FormTypes &types)
 {
     if (inRecoveryFolder)
         return name.endsWith(QLatin1String(".rec"));
-    for (int i = 0; const FormTypeInfo *t = formTypeAt(i); ++i)
-        if (name == t->catalogueFile || recordName(t->type).match(name).hasMatch())
+    for (FormType t : types)
+        if (name == t->catalogueFile || recordName(t).match(name).hasMatch())
             return true;
     return false;
 }
 
-int removeIn(const QString &folder, bool inRecoveryFolder)
+int removeIn(const QString &folder, bool inRecoveryFolder, const FormTypes &types)
 {
     static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
     const QDateTime now = QDateTime::currentDateTime();
     int removed = 0;
     for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
         const auto m = temporary.match(file.fileName());
-        if (m.hasMatch() && isDataFile(m.captured(1), inRecoveryFolder)
+        if (m.hasMatch() && isDataFile(m.captured(1), inRecoveryFolder, types)
             && file.lastModified().msecsTo(now) >= kTemporaryAgeMs && QFile::remove(file.filePath()))
             ++removed;
     }
@@ -50,32 +49,32 @@ int removeIn(const QString &folder, bool inRecoveryFolder)
 
 } // namespace
 
-int removeTemporaryFiles(const QString &dataFolder)
+int removeTemporaryFiles(const QString &dataFolder, const FormTypes &types)
 {
-    return removeIn(dataFolder, false) + removeIn(recovery::folder(dataFolder), true);
+    return removeIn(dataFolder, false, types) + removeIn(recovery::folder(dataFolder), true, types);
 }
 
-QList<Orphan> orphanRecords(const QString &dataFolder)
+QList<Orphan> orphanRecords(const QString &dataFolder, const FormTypes &types)
 {
     QList<Orphan> orphans;
     const QFileInfoList files = QDir(dataFolder).entryInfoList(QDir::Files, QDir::Name);
-    for (int i = 0; const FormTypeInfo *t = formTypeAt(i); ++i) {
+    for (FormType t : types) {
         QSet<int> listed;
         try {
-            const QString list = catalogueFilePath(dataFolder, t->type);
+            const QString list = catalogueFilePath(dataFolder, t);
             if (platform::textfile::exists(list))
                 for (const CatalogueEntry &e : catalogue::read(list))
                     listed.insert(e.code);
         } catch (const platform::RaisedError &) {
             continue;
         }
-        const QRegularExpression name = recordName(t->type);
+        const QRegularExpression name = recordName(t);
         QList<Orphan> ofType;
         for (const QFileInfo &file : files) {
             const auto m = name.match(file.fileName());
             const int code = m.hasMatch() ? m.captured(1).toInt() : 0;
             if (code >= 1 && !listed.contains(code))
-                ofType.append({t->type, code, file.filePath(), file.lastModified()});
+                ofType.append({t, code, file.filePath(), file.lastModified()});
         }
         std::sort(ofType.begin(), ofType.end(), [](const Orphan &a, const Orphan &b) { return a.code < b.code; });
         orphans += ofType;

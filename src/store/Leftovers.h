@@ -15,20 +15,20 @@ namespace leftovers {
 // "<file name>.XXXXXX" beside it (in the data folder, or in its recovery folder). Removes
 // those older than kTemporaryAgeMs, so that a save another instance is making right now
 // is left alone; the data file itself is always complete. Returns how many went.
-int removeTemporaryFiles(const QString &dataFolder);
+int removeTemporaryFiles(const QString &dataFolder, const FormTypes &types);
 inline constexpr qint64 kTemporaryAgeMs = 60 * 1000;
 
 // A record file that no line of its catalogue lists: a kill between writing a new form's
 // record and appending its line leaves one.
 struct Orphan {
-    FormType type = FormType::FAC;
+    FormType type;
     int code = 0;
     QString path;
     QDateTime written;
 };
-// The orphan records of every form type, by type and code. A type whose catalogue cannot
+// The orphan records of each of the types, by type and code. A type whose catalogue cannot
 // be read is skipped: its lines are unknown, not absent.
-QList<Orphan> orphanRecords(const QString &dataFolder);
+QList<Orphan> orphanRecords(const QString &dataFolder, const FormTypes &types);
 
 } // namespace leftovers
 } // namespace store

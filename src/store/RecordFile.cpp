@@ -21,8 +21,6 @@ QString RecordFormat::comboIndex(int index) const
     return index < 0 ? QLatin1Char('-') + digits : digits;
 }
 
-RecordFormat recordFormat(FormType type) { return formTypeInfo(type).record; }
-
 namespace {
 QString oneLine(QString value)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/FormModel.h"
-#include "store/FormType.h"
 #include "store/RecordFormat.h"
 
 #include <QString>
@@ -10,9 +9,6 @@
 #include <optional>
 
 namespace store {
-
-// The record format of the form type: that of its description.
-RecordFormat recordFormat(FormType type);
 
 // One line of a record file: the tag and the value as written after it.
 struct RecordLine {

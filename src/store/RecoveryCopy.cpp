@@ -67,7 +67,7 @@ bool RecoveryOwner::running(const QDateTime &touched) const
 void RecoveryCopy::save(const QString &path) const
 {
     QStringList out{kMagic,
-                    QStringLiteral("Tipo=") + formTypeInfo(type).shortName,
+                    QStringLiteral("Tipo=") + type->shortName,
                     QStringLiteral("Codigo=%1").arg(code),
                     QStringLiteral("Nova=%1").arg(nova ? 1 : 0),
                     QStringLiteral("Descricao=") + descricao,
@@ -78,7 +78,7 @@ void RecoveryCopy::save(const QString &path) const
     platform::textfile::writeLines(path, out);
 }
 
-RecoveryCopy RecoveryCopy::load(const QString &path)
+RecoveryCopy RecoveryCopy::load(const QString &path, const FormTypes &types)
 {
     const QStringList text = platform::textfile::readLines(path);
     if (text.isEmpty() || text.first() != kMagic)
@@ -93,14 +93,14 @@ RecoveryCopy RecoveryCopy::load(const QString &path)
             header.insert(text.at(i).left(eq), text.at(i).mid(eq + 1));
     }
     RecoveryCopy copy;
-    const FormTypeInfo *info = formTypeNamed(header.value(QStringLiteral("Tipo")));
+    const FormType type = types.named(header.value(QStringLiteral("Tipo")));
     bool codeOk = false;
     copy.code = header.value(QStringLiteral("Codigo")).toInt(&codeOk);
     copy.written = QDateTime::fromString(header.value(QStringLiteral("Gravada")), kDateFormat);
     const QStringList owner = header.value(QStringLiteral("Dono")).split(QLatin1Char(' '));
-    if (!info || !codeOk || !copy.written.isValid() || owner.size() != 3)
+    if (!type || !codeOk || !copy.written.isValid() || owner.size() != 3)
         raiseForeign(path);
-    copy.type = info->type;
+    copy.type = type;
     copy.nova = header.value(QStringLiteral("Nova")) == QLatin1String("1");
     copy.descricao = header.value(QStringLiteral("Descricao"));
     copy.owner = {owner.at(0), owner.at(1).toLongLong(), owner.at(2).toLongLong()};
@@ -123,13 +123,13 @@ QString copyPath(const QString &dataFolder, FormType type, int code)
         folder(dataFolder), QStringLiteral("%1-%2-%3.rec").arg(record, fileSafe(self.host)).arg(self.pid));
 }
 
-QList<Abandoned> abandoned(const QString &dataFolder)
+QList<Abandoned> abandoned(const QString &dataFolder, const FormTypes &types)
 {
     QList<Abandoned> found;
     const QDir dir(folder(dataFolder));
     for (const QFileInfo &file : dir.entryInfoList({QStringLiteral("*.rec")}, QDir::Files)) {
         try {
-            Abandoned a{file.filePath(), RecoveryCopy::load(file.filePath())};
+            Abandoned a{file.filePath(), RecoveryCopy::load(file.filePath(), types)};
             if (!a.copy.owner.running(file.lastModified()))
                 found.append(a);
         } catch (const platform::RaisedError &) {

@@ -25,7 +25,7 @@ struct RecoveryOwner {
 // The copy of a form being edited that lets the next start give back what a crash would
 // lose: the form's record lines (the record file's own format) after a few header lines.
 struct RecoveryCopy {
-    FormType type = FormType::FAC;
+    FormType type;
     int code = 0;
     bool nova = false;
     QString descricao;   // the catalogue's description; empty for a new form
@@ -35,8 +35,9 @@ struct RecoveryCopy {
 
     // Writes the copy atomically; raises platform::RaisedError on failure.
     void save(const QString &path) const;
-    // Reads a copy; raises platform::RaisedError for an unreadable or foreign file.
-    static RecoveryCopy load(const QString &path);
+    // Reads a copy of one of the types; raises platform::RaisedError for an unreadable or
+    // foreign file, or one of another type.
+    static RecoveryCopy load(const QString &path, const FormTypes &types);
 };
 
 namespace recovery {
@@ -56,7 +57,7 @@ struct Abandoned {
     RecoveryCopy copy;
 };
 // The abandoned copies of the data folder, oldest first. Unreadable files are skipped.
-QList<Abandoned> abandoned(const QString &dataFolder);
+QList<Abandoned> abandoned(const QString &dataFolder, const FormTypes &types);
 
 } // namespace recovery
 } // namespace store

@@ -2,6 +2,7 @@
 // recovery copy has been written, writes the record lines it holds to <folder>/expected,
 // says "pronto" and waits to be killed. Arguments: the program folder, the code, 0 or 1 (new).
 #include "MessageRecorder.h"
+#include "TestSupport.h"
 #include "app/HandOver.h"
 #include "editors/EditorFactory.h"
 #include "editors/fca/UF_Fca.h"
@@ -27,8 +28,8 @@ int main(int argc, char **argv)
     validation::TFm_Funcoes funcoes;
     editors::EditorFactory factory;
     editors::registerEditors(factory);
-    editors::FichaEditor *editor = factory.create(store::FormType::FCA, nullptr, funcoes);
-    app::handOver(*editor, store::FormType::FCA, std::atoi(argv[2]), argv[3][0] == '1',
+    editors::FichaEditor *editor = factory.create(testsupport::formType("FCA"), nullptr, funcoes);
+    app::handOver(*editor, testsupport::formType("FCA"), std::atoi(argv[2]), argv[3][0] == '1',
                   platform::ProgramFolder::dataFolder());
     editor->show();
     if (!QTest::qWaitForWindowActive(editor))

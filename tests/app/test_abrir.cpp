@@ -58,7 +58,7 @@ QString TestAbrir::write(const QByteArray &bytes)
 void TestAbrir::missingCatalogueIsCreatedEmpty()
 {
     QTemporaryDir dir;
-    TFm_Abrir dlg(FormType::FAC, dir.path());
+    TFm_Abrir dlg(testsupport::formType("FAC"), dir.path());
     QCOMPARE(dlg.windowTitle(), QString("Abrir - FAC"));
     QCOMPARE(dlg.QtdFichas, 0);
     QCOMPARE(dlg.MaiorCodigo, 0);
@@ -72,7 +72,7 @@ void TestAbrir::missingCatalogueIsCreatedEmpty()
 void TestAbrir::listsEntriesInFileOrder()
 {
     write("03 Fazenda\r\n01 S\xedtio\r\n");
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     QCOMPARE(dlg.Lista_txt->count(), 2);
     QCOMPARE(dlg.Lista_txt->item(0)->text(), QString("Fazenda"));
     QCOMPARE(dlg.Lista_txt->item(1)->text(), QString::fromUtf8("Sítio"));
@@ -86,7 +86,7 @@ void TestAbrir::okWithoutSelectionWarnsAndStaysOpen()
 {
     write("01 a\r\n");
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.show();
     dlg.Btn_Ok->click();
     QCOMPARE(rec.messages.size(), 1);
@@ -103,7 +103,7 @@ void TestAbrir::okWithoutSelectionWarnsAndStaysOpen()
 void TestAbrir::okReturnsSelectedCode()
 {
     write("01 a\r\n12 b\r\n");
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.show();
     dlg.Lista_txt->setCurrentRow(1);
     dlg.Btn_Ok->click();
@@ -115,7 +115,7 @@ void TestAbrir::okReturnsSelectedCode()
 void TestAbrir::novoGivesHighestPlusOne()
 {
     write("01 a\r\n03 b\r\n");
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.show();
     dlg.Btn_Novo->click();
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
@@ -130,7 +130,7 @@ void TestAbrir::novoRefusedWhenAllCodesUsed()
         bytes += QByteArray::number(c).rightJustified(2, '0') + " f\r\n";
     write(bytes);
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.show();
     dlg.Btn_Novo->click();
     QVERIFY(dlg.isVisible());
@@ -144,7 +144,7 @@ void TestAbrir::excluirDeletesRecordAndRewrites()
     testsupport::writeBytes(m_dir().filePath("Fca_3.fca"), "001 x\r\n");
     testsupport::writeBytes(m_dir().filePath("Fca_1.fca"), "001 y\r\n");
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.Lista_txt->setCurrentRow(2);
     dlg.Btn_Excluir->click();
     QCOMPARE(testsupport::readBytes(path), QByteArray("01 a\r\n07\r\n"));
@@ -160,7 +160,7 @@ void TestAbrir::excluirWithoutSelectionChangesNothing()
 {
     const QString path = write("01 a\r\n");
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.Btn_Excluir->click();
     QCOMPARE(rec.texts(), QStringList{"Selecione a Ficha que deseja excluir."});
     QCOMPARE(testsupport::readBytes(path), QByteArray("01 a\r\n"));
@@ -171,7 +171,7 @@ void TestAbrir::excluirKeepsRecordOfDuplicate()
     const QString path = write("05 Fazenda\r\n05 Fazenda\r\n");
     testsupport::writeBytes(m_dir().filePath("Fca_5.fca"), "001 dados\r\n");
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.Lista_txt->setCurrentRow(0);
     dlg.Btn_Excluir->click();
     QCOMPARE(testsupport::readBytes(path), QByteArray("05 Fazenda\r\n"));
@@ -186,7 +186,7 @@ void TestAbrir::excluirLastEntryLeavesEmptyCatalogue()
 {
     const QString path = write("09 only\r\n");
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.Lista_txt->setCurrentRow(0);
     dlg.Btn_Excluir->click();
     QCOMPARE(testsupport::readBytes(path), QByteArray());
@@ -202,7 +202,7 @@ void TestAbrir::excluirAsksAndKeepsOthersLines()
     const QString path = write("01 a\r\n03 c\r\n");
     testsupport::writeBytes(m_dir().filePath("Fca_3.fca"), "001 c\r\n");
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     dlg.Lista_txt->setCurrentRow(1);
     catalogue::append(path, 4, "d");  // another instance saves a form meanwhile
     rec.answer(platform::MsgAnswer::No);
@@ -240,7 +240,7 @@ void TestAbrir::unreadableCatalogueIsSetAside()
     else if (make == "folder")
         QVERIFY(QDir().mkpath(path));
     MessageRecorder rec;
-    TFm_Abrir dlg(FormType::FCA, m_dir().path());
+    TFm_Abrir dlg(testsupport::formType("FCA"), m_dir().path());
     QCOMPARE(dlg.QtdFichas, 0);
     QVERIFY(!dlg.Btn_Ok->isEnabled());
     // The user is told why the list is empty and where its file went.

@@ -27,7 +27,7 @@ namespace {
 // An editor whose saved form cannot be read for a reason nobody expects.
 class BrokenEditor : public editors::FichaEditor {
 public:
-    BrokenEditor(QString own) : editors::FichaEditor(store::FormType::FAC), m_own(std::move(own))
+    BrokenEditor(QString own) : editors::FichaEditor(testsupport::formType("FAC")), m_own(std::move(own))
     {
         setAttribute(Qt::WA_DeleteOnClose, false);
     }

@@ -1,5 +1,6 @@
 // The manual: F1 in each window and FACA's "Ajuda" open the help window at its page.
 #include "MessageRecorder.h"
+#include "TestSupport.h"
 #include "app/UF_Principal.h"
 #include "editors/EditorFactory.h"
 #include "editors/common/UF_Margens.h"
@@ -34,12 +35,12 @@ QWidget *TestHelp::make(const QString &window)
     if (window == "main")
         return new app::TFm_Principal;
     if (window == "open")
-        return new app::TFm_Abrir(FormType::FAS, m_dir.filePath("Dados"));
+        return new app::TFm_Abrir(testsupport::formType("FAS"), m_dir.filePath("Dados"));
     if (window == "margins")
         return new editors::TFm_Margens;
-    if (!m_factory.has(FormType::FAC))
+    if (!m_factory.has(testsupport::formType("FAC")))
         editors::registerEditors(m_factory);
-    QWidget *editor = m_factory.create(store::formTypeNamed(window.section(' ', 0, 0))->type, nullptr, m_funcoes);
+    QWidget *editor = m_factory.create(editors::formTypes().named(window.section(' ', 0, 0)), nullptr, m_funcoes);
     editor->setAttribute(Qt::WA_DeleteOnClose, false);
     return editor;
 }

@@ -87,8 +87,8 @@ void TestPrincipal::init()
     platform::ProgramFolder::setCurrent(m_dir->path());
     m_seen.reset();
     m_factory = editors::EditorFactory();
-    m_factory.add(FormType::FCA, [this](QWidget *parent, const validation::TFm_Funcoes &) {
-        return new ProbeEditor(FormType::FCA, parent, &m_seen);
+    m_factory.add(testsupport::formType("FCA"), [this](QWidget *parent, const validation::TFm_Funcoes &) {
+        return new ProbeEditor(testsupport::formType("FCA"), parent, &m_seen);
     }, editors::TFm_Fca::description());
 }
 

@@ -80,8 +80,8 @@ private:
     // The FCA editor of form 1, shown and active; the record and catalogue go to Dados.
     editors::FichaEditor *showEditor(bool nova, QWidget *parent = nullptr);
     QString dados() const { return m_dir->filePath("Dados"); }
-    QString catalogue() const { return store::catalogueFilePath(dados(), FormType::FCA); }
-    QString record(int code) const { return store::recordFilePath(dados(), FormType::FCA, code); }
+    QString catalogue() const { return store::catalogueFilePath(dados(), testsupport::formType("FCA")); }
+    QString record(int code) const { return store::recordFilePath(dados(), testsupport::formType("FCA"), code); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     validation::TFm_Funcoes m_funcoes;
@@ -94,13 +94,13 @@ void TestWindowKeys::init()
     platform::ProgramFolder::setCurrent(m_dir->path());
     platform::setApplicationTitle("Morvetia 3.1");
     QDir().mkpath(dados());
-    if (!m_factory.has(FormType::FCA))
+    if (!m_factory.has(testsupport::formType("FCA")))
         editors::registerEditors(m_factory);
 }
 
 editors::FichaEditor *TestWindowKeys::showEditor(bool nova, QWidget *parent)
 {
-    editors::FichaEditor *e = m_factory.create(FormType::FCA, parent, m_funcoes);
+    editors::FichaEditor *e = m_factory.create(testsupport::formType("FCA"), parent, m_funcoes);
     e->FichaNova = nova;
     e->CodFicha = 1;
     e->ArqLista = catalogue();
@@ -195,7 +195,7 @@ void TestWindowKeys::openDialog()
     testsupport::writeBytes(catalogue(), lines);
     testsupport::writeBytes(record(1), "001 a\r\n");
     MessageRecorder recorder;
-    app::TFm_Abrir dialog(FormType::FCA, dados());
+    app::TFm_Abrir dialog(testsupport::formType("FCA"), dados());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     dialog.Lista_txt->setCurrentRow(0);
@@ -278,7 +278,7 @@ void TestWindowKeys::mainWindow()
     // An editor factory that only notes the hand-over.
     bool created = false;
     editors::EditorFactory factory;
-    factory.add(FormType::FCA, [&created](QWidget *, const validation::TFm_Funcoes &) -> editors::FichaEditor * {
+    factory.add(testsupport::formType("FCA"), [&created](QWidget *, const validation::TFm_Funcoes &) -> editors::FichaEditor * {
         created = true;
         return nullptr;
     }, editors::TFm_Fca::description());

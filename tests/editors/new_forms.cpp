@@ -3,6 +3,7 @@
 // Novo and Sim do, each named and filled "<pid>-<n>"; "new_forms DIR hold RECORD" takes
 // the folder's lock and RECORD's open mark and waits to be killed.
 #include "MessageRecorder.h"
+#include "TestSupport.h"
 #include "platform/FolderLock.h"
 #include "platform/TextFile.h"
 #include "store/Catalogue.h"
@@ -39,11 +40,11 @@ int main(int argc, char **argv)
         QThread::sleep(600);
     }
     MessageRecorder told;  // of a code other than Novo's
-    { NewForm first(FormType::FCA, dir); }  // the first window costs far more than a save
+    { NewForm first(testsupport::formType("FCA"), dir); }  // the first window costs far more than a save
     std::puts("ready");
     std::fflush(stdout);
     for (int n = 0, count = atoi(argv[2]); count == 0 || n < count; ++n) {
-        NewForm form(n % 2 ? FormType::FAS : FormType::FCA, dir);
+        NewForm form(n % 2 ? testsupport::formType("FAS") : testsupport::formType("FCA"), dir);
         platform::textfile::createEmpty(form.ArqLista);
         form.CodFicha = catalogue::nextCode(catalogue::read(form.ArqLista));
         const QString name = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(n);

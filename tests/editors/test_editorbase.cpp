@@ -1,4 +1,5 @@
 #include "MessageRecorder.h"
+#include "TestSupport.h"
 #include "editors/EditorFactory.h"
 #include "editors/common/EditorBase.h"
 #include "platform/PrintDialog.h"
@@ -27,7 +28,7 @@ namespace {
 // printed copy, as the FAC does.
 class StepEditor final : public editors::EditorBase {
 public:
-    explicit StepEditor(QStringList &log) : EditorBase(store::FormType::FCA), m_log(log)
+    explicit StepEditor(QStringList &log) : EditorBase(testsupport::formType("FCA")), m_log(log)
     {
         name = new QLineEdit(QStringLiteral("joão"), this);
         setRecordFields({{1, widgets::FieldKind::Text, name}});
@@ -183,7 +184,7 @@ void TestEditorBase::limparAsksFirst()
     editors::EditorFactory factory;
     editors::registerEditors(factory);
     validation::TFm_Funcoes funcoes;
-    for (auto type : {store::FormType::FACA, store::FormType::FAS, store::FormType::FCA}) {
+    for (auto type : {testsupport::formType("FACA"), testsupport::formType("FAS"), testsupport::formType("FCA")}) {
         std::unique_ptr<editors::FichaEditor> form(factory.create(type, nullptr, funcoes));
         auto *field = qobject_cast<QLineEdit *>(form->recordFields().first().widget);
         field->setText(QStringLiteral("guardado"));
@@ -200,7 +201,7 @@ std::unique_ptr<editors::FichaEditor> TestEditorBase::shown(int type)
 {
     editors::EditorFactory factory;
     editors::registerEditors(factory);
-    std::unique_ptr<editors::FichaEditor> e(factory.create(store::FormType(type), nullptr, m_funcoes));
+    std::unique_ptr<editors::FichaEditor> e(factory.create(editors::formTypes().at(type), nullptr, m_funcoes));
     e->show();
     if (!QTest::qWaitForWindowActive(e.get()))
         qFatal("editor not shown");
@@ -210,7 +211,7 @@ std::unique_ptr<editors::FichaEditor> TestEditorBase::shown(int type)
 // A screen reader names each group by its caption and each Tab stop by its own title.
 void TestEditorBase::fieldsAndGroupsAreNamed()
 {
-    for (int type = 0; type < 4; ++type) {
+    for (int type = 0; type < editors::formTypes().count(); ++type) {
         const auto e = shown(type);
         QStringList captions;
         for (QGroupBox *g : e->findChildren<QGroupBox *>())

@@ -240,10 +240,10 @@ void TestFacPrint::bothPagesAsTwoJobs()
 void TestFacPrint::pdfCommandLeavesTheRecord()
 {
     const QString dados = platform::ProgramFolder::dataFolder();
-    const QString ficha = store::recordFilePath(dados, store::FormType::FAC, 7);
+    const QString ficha = store::recordFilePath(dados, testsupport::formType("FAC"), 7);
     const QByteArray saved = testsupport::readBytes(FICHAS_TEST_DATA "/Fac_cheia.golden");
     testsupport::writeBytes(ficha, saved);
-    store::catalogue::append(store::catalogueFilePath(dados, store::FormType::FAC), 7, QStringLiteral("Cheia"));
+    store::catalogue::append(store::catalogueFilePath(dados, testsupport::formType("FAC")), 7, QStringLiteral("Cheia"));
     const QString out = m_dir->filePath(QStringLiteral("fac.pdf"));
 
     QProcess fichas;

@@ -49,7 +49,7 @@ public:
                          {13, FieldKind::Masked, cpf},
                          {4, FieldKind::Combo, uf},
                          {5, FieldKind::Other, rotulo}});
-        ArqLista = QDir(dir).filePath(formTypeInfo(type).catalogueFile);
+        ArqLista = QDir(dir).filePath(type->catalogueFile);
         ArqFicha = recordFilePath(dir, type, code);
         FichaNova = nova;
         CodFicha = code;
@@ -120,21 +120,21 @@ private:
 
 void TestFichaEditor::roundTrip_data()
 {
-    QTest::addColumn<int>("type");
-    for (auto t : {FormType::FAC, FormType::FACA, FormType::FAS, FormType::FCA})
-        QTest::newRow(qPrintable(formTypeInfo(t).shortName)) << int(t);
+    QTest::addColumn<QString>("type");
+    for (const char *t : {"FAC", "FACA", "FAS", "FCA"})
+        QTest::newRow(t) << QString::fromLatin1(t);
 }
 
 void TestFichaEditor::roundTrip()
 {
-    QFETCH(int, type);
-    auto *a = new SampleEditor(FormType(type), dir(), 2, false);
+    QFETCH(QString, type);
+    auto *a = new SampleEditor(testsupport::formType(qPrintable(type)), dir(), 2, false);
     fill(*a);
     a->GravaFicha();
     const QByteArray first = testsupport::readBytes(a->ArqFicha);
     delete a;
 
-    auto *b = new SampleEditor(FormType(type), dir(), 2, false);
+    auto *b = new SampleEditor(testsupport::formType(qPrintable(type)), dir(), 2, false);
     b->CarregaFicha();
     QCOMPARE(b->nome->text(), QString::fromUtf8("José da Conceição  "));  // trailing blanks kept
     QCOMPARE(b->data->Text(), QString("01/02/2024"));
@@ -169,7 +169,7 @@ void TestFichaEditor::storedValueComesBackUnchanged()
 {
     QFETCH(QByteArray, value);
     QFETCH(QString, text);
-    auto *e = new SampleEditor(FormType::FCA, dir(), 8, false);
+    auto *e = new SampleEditor(testsupport::formType("FCA"), dir(), 8, false);
     e->nome->setMaxLength(kNomeMax);
     const QByteArray bytes = "001 " + value + "\r\n002 01/02/2024\r\n013 \r\n004 -001\r\n";
     testsupport::writeBytes(e->ArqFicha, bytes);
@@ -201,7 +201,7 @@ void TestFichaEditor::longStoredValueCannotGrow()
     QFETCH(int, modifiers);
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    auto *e = new SampleEditor(FormType::FCA, dir(), 9, false);
+    auto *e = new SampleEditor(testsupport::formType("FCA"), dir(), 9, false);
     e->nome->setMaxLength(kNomeMax);
     testsupport::writeBytes(e->ArqFicha, "001 " + (kLongName + "X").toLatin1() + "\r\n");
     e->CarregaFicha();
@@ -223,7 +223,7 @@ void TestFichaEditor::longStoredValueCannotGrow()
 
 void TestFichaEditor::loadSkipsWhatDoesNotFit()
 {
-    auto *e = new SampleEditor(FormType::FCA, dir(), 3, false);
+    auto *e = new SampleEditor(testsupport::formType("FCA"), dir(), 3, false);
     e->uf->SetItemIndex(1);
     testsupport::writeBytes(e->ArqFicha, "001 a\r\n999 unknown tag\r\n004 005\r\n002 31/12/1999\r\n005 label\r\n");
     MessageRecorder rec;
@@ -245,7 +245,7 @@ void TestFichaEditor::missingOrEmptyFileKeepsInitialState()
 {
     MessageRecorder rec;
     for (const QByteArray &content : {QByteArray(), QByteArray("")}) {
-        auto *e = new SampleEditor(FormType::FAS, dir(), 4, false);
+        auto *e = new SampleEditor(testsupport::formType("FAS"), dir(), 4, false);
         e->nome->setText("initial");
         if (!content.isNull())
             testsupport::writeBytes(e->ArqFicha, content);
@@ -271,7 +271,7 @@ void TestFichaEditor::unreadableRecordIsSetAside()
 {
     QFETCH(QString, make);
     QFETCH(QString, says);
-    auto *e = new SampleEditor(FormType::FCA, dir(), 5, false);
+    auto *e = new SampleEditor(testsupport::formType("FCA"), dir(), 5, false);
     QByteArray old = "001 first\r\n0x2 bad tag\r\n";
     if (make == "fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(e->ArqFicha).constData(), 0600), 0);
@@ -304,7 +304,7 @@ void TestFichaEditor::unreadableRecordIsSetAside()
 
 void TestFichaEditor::clearEmptiesEveryField()
 {
-    auto *e = new SampleEditor(FormType::FCA, dir(), 7, false);
+    auto *e = new SampleEditor(testsupport::formType("FCA"), dir(), 7, false);
     fill(*e);
     int changes = 0;
     connect(e->uf, &widgets::TIncCombo::OnChange, e, [&] { ++changes; });
@@ -321,7 +321,7 @@ void TestFichaEditor::clearEmptiesEveryField()
 
 void TestFichaEditor::newFormSimWritesRecordAndLine()
 {
-    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 1, true);
+    QPointer<SampleEditor> e = new SampleEditor(testsupport::formType("FCA"), dir(), 1, true);
     e->show();
     fill(*e);
     answerPrompt(TFm_Salvar::Yes, "   Fazenda Boa Vista  ");
@@ -333,7 +333,7 @@ void TestFichaEditor::newFormSimWritesRecordAndLine()
 
 void TestFichaEditor::newFormNaoWritesNothing()
 {
-    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 1, true);
+    QPointer<SampleEditor> e = new SampleEditor(testsupport::formType("FCA"), dir(), 1, true);
     e->show();
     fill(*e);
     answerPrompt(TFm_Salvar::No);
@@ -344,7 +344,7 @@ void TestFichaEditor::newFormNaoWritesNothing()
 
 void TestFichaEditor::newFormCancelarKeepsEditorOpen()
 {
-    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 1, true);
+    QPointer<SampleEditor> e = new SampleEditor(testsupport::formType("FCA"), dir(), 1, true);
     e->show();
     fill(*e);
     answerPrompt(TFm_Salvar::Cancel, "typed then cancelled");
@@ -375,7 +375,7 @@ void TestFichaEditor::simDisabledForBlankDescription()
 void TestFichaEditor::existingFormSavedWithoutPrompt()
 {
     testsupport::writeBytes(QDir(dir()).filePath("Lista_Fca.fca"), "03 x\r\n");
-    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 3, false);
+    QPointer<SampleEditor> e = new SampleEditor(testsupport::formType("FCA"), dir(), 3, false);
     MessageRecorder rec;
     e->show();
     e->close();
@@ -391,7 +391,7 @@ void TestFichaEditor::failingWriteKeepsEditorOpen()
     // A folder where the catalogue should be: the line cannot be appended.
     const QString lista = QDir(dir()).filePath("Lista_Fca.fca");
     QVERIFY(QDir(dir()).mkdir("Lista_Fca.fca"));
-    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 2, true);
+    QPointer<SampleEditor> e = new SampleEditor(testsupport::formType("FCA"), dir(), 2, true);
     MessageRecorder rec;
     e->show();
     fill(*e);
@@ -415,7 +415,7 @@ void TestFichaEditor::savedElsewhereMeanwhileAsks()
 {
     const QString record = QDir(dir()).filePath("Fca_3.fca");
     testsupport::writeBytes(record, "001 antes\r\n");
-    QPointer<SampleEditor> e = new SampleEditor(FormType::FCA, dir(), 3, false);
+    QPointer<SampleEditor> e = new SampleEditor(testsupport::formType("FCA"), dir(), 3, false);
     MessageRecorder rec;
     e->show();
     fill(*e);

@@ -39,7 +39,7 @@ struct Instance : QProcess {
 std::optional<QStringList> listed(const QString &dir)
 {
     QStringList names;
-    for (FormType type : {FormType::FCA, FormType::FAS}) {
+    for (FormType type : {testsupport::formType("FCA"), testsupport::formType("FAS")}) {
         const QString list = catalogueFilePath(dir, type);
         QSet<int> codes;
         for (const auto &e : QFile::exists(list) ? catalogue::read(list) : QList<CatalogueEntry>{})
@@ -55,7 +55,7 @@ std::optional<QStringList> listed(const QString &dir)
 void TestInstances::instancesShareOneFolder()
 {
     QTemporaryDir dir;
-    const QString record = recordFilePath(dir.path(), FormType::FCA, 1);
+    const QString record = recordFilePath(dir.path(), testsupport::formType("FCA"), 1);
     Instance holder({dir.path(), "hold", record});
     OpenMark mark;
     QCOMPARE(mark.take(record)->pid, holder.pid);  // who has it open is known

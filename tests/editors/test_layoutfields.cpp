@@ -16,6 +16,7 @@ class TestLayoutFields : public QObject {
 private slots:
     void dataLabelsMatchTheEditorsFields_data();
     void dataLabelsMatchTheEditorsFields();
+    void eachFormTypeHasItsOwnFilesAndLayouts();
 };
 
 void TestLayoutFields::dataLabelsMatchTheEditorsFields_data()
@@ -34,8 +35,8 @@ void TestLayoutFields::dataLabelsMatchTheEditorsFields()
 
     std::unique_ptr<editors::FichaEditor> owner;
     editors::EditorBase *editor = nullptr;
-    for (int i = 0; store::formTypeAt(i) && !editor; ++i) {
-        std::unique_ptr<editors::FichaEditor> created(factory.create(store::formTypeAt(i)->type, nullptr, funcoes));
+    for (int i = 0; editors::formTypes().at(i) && !editor; ++i) {
+        std::unique_ptr<editors::FichaEditor> created(factory.create(editors::formTypes().at(i), nullptr, funcoes));
         auto *base = qobject_cast<editors::EditorBase *>(created.get());
         if (!base)
             continue;
@@ -64,6 +65,22 @@ void TestLayoutFields::dataLabelsMatchTheEditorsFields()
     });
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1: no printing field for Tag %2")
                                                .arg(layout, missing.join(QStringLiteral(", ")))));
+}
+
+// A registered type that shares a name or a file with another would read or clean up the
+// other's forms; one that names a missing layout could not print.
+void TestLayoutFields::eachFormTypeHasItsOwnFilesAndLayouts()
+{
+    QSet<QString> seen;
+    for (store::FormType t : editors::formTypes()) {
+        for (const QString &own : {t->shortName.toUpper(), t->catalogueFile, t->recordPrefix + t->extension}) {
+            QVERIFY2(!seen.contains(own), qPrintable(t->shortName + QStringLiteral(" shares ") + own));
+            seen.insert(own);
+        }
+        QVERIFY(!t->layouts.isEmpty());
+        for (const QString &layout : t->layouts)
+            QVERIFY2(printing::LayoutLoader::names().contains(layout), qPrintable(layout));
+    }
 }
 
 QTEST_MAIN(TestLayoutFields)

@@ -15,7 +15,6 @@
 #include <QWidget>
 
 
-using store::FormType;
 using widgets::FieldKind;
 
 namespace {
@@ -88,10 +87,16 @@ struct Form {
     void save(const QString &path) const { record->save(path, binding->read()); }
 };
 
-Form build(FormType type)
+// Each form's rows in its record format (tag width, list index digits).
+struct Kind {
+    const QList<Row> &rows;
+    store::RecordFormat format;
+};
+const Kind kKinds[4] = {{kFac, {5, 5}}, {kFaca, {2, 0}}, {kFas, {2, 2}}, {kFca, {3, 3}}};
+
+Form build(const Kind &kind)
 {
-    const QList<Row> &rows = type == FormType::FAC ? kFac : type == FormType::FACA ? kFaca
-                           : type == FormType::FAS ? kFas : kFca;
+    const QList<Row> &rows = kind.rows;
     Form form;
     form.window = new QWidget;
     widgets::TaggedFields fields;
@@ -122,15 +127,15 @@ Form build(FormType type)
         }
         fields.append({r.tag, r.kind, w});
     }
-    form.record = new store::RecordFile(store::recordFormat(type));
+    form.record = new store::RecordFile(kind.format);
     form.binding = new editors::FieldBinding(fields);
     return form;
 }
 
-Form &formOf(FormType type)
+Form &formOf(int kind)
 {
-    static Form forms[4] = {build(FormType::FAC), build(FormType::FACA), build(FormType::FAS), build(FormType::FCA)};
-    return forms[int(type)];
+    static Form forms[4] = {build(kKinds[0]), build(kKinds[1]), build(kKinds[2]), build(kKinds[3])};
+    return forms[kind];
 }
 
 } // namespace
@@ -140,8 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::startQt();
     if (size < 1)
         return 0;
-    const auto type = FormType(data[0] % 4);
-    const Form &record = formOf(type);
+    const Form &record = formOf(data[0] % 4);
     record.binding->clear();
     const QString input = fuzz::writeScratch(QStringLiteral("input"), fuzz::bytesOf(data + 1, size - 1));
     try {

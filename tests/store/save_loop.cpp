@@ -35,7 +35,7 @@ class LoopForm {
 public:
     explicit LoopForm(const QString &dir)
         : ArqLista(QDir(dir).filePath(QStringLiteral("Lista_Fca.fca"))),
-          ArqFicha(QDir(dir).filePath(QStringLiteral("Fca_1.fca"))), m_record(recordFormat(FormType::FCA))
+          ArqFicha(QDir(dir).filePath(QStringLiteral("Fca_1.fca"))), m_record(RecordFormat{3, 3})  // the FCA's
     {
         RecordFields fields;
         for (int i = 0; i < kTexts; ++i)

@@ -38,35 +38,35 @@ private Q_SLOTS:
 
 void TestRecordFile::writesEachFormat_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("type");
     QTest::addColumn<bool>("filled");
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray nome = "Jos\xe9 da Concei\xe7\xe3o  ";
-    QTest::newRow("FAC") << int(FormType::FAC) << true
+    QTest::newRow("FAC") << QStringLiteral("FAC") << true
                          << "00001 " + nome + "\r\n00002 01/02/2024\r\n00013 12345678909\r\n00004 00003\r\n";
-    QTest::newRow("FACA") << int(FormType::FACA) << true
+    QTest::newRow("FACA") << QStringLiteral("FACA") << true
                           << "01 " + nome + "\r\n02 01/02/2024\r\n13 12345678909\r\n04 3\r\n";
-    QTest::newRow("FAS") << int(FormType::FAS) << true
+    QTest::newRow("FAS") << QStringLiteral("FAS") << true
                          << "01 " + nome + "\r\n02 01/02/2024\r\n13 12345678909\r\n04 03\r\n";
-    QTest::newRow("FCA") << int(FormType::FCA) << true
+    QTest::newRow("FCA") << QStringLiteral("FCA") << true
                          << "001 " + nome + "\r\n002 01/02/2024\r\n013 12345678909\r\n004 003\r\n";
-    QTest::newRow("FAC empty") << int(FormType::FAC) << false
+    QTest::newRow("FAC empty") << QStringLiteral("FAC") << false
                                << QByteArray("00001 \r\n00002   /  /    \r\n00013 \r\n00004 -00001\r\n");
-    QTest::newRow("FACA empty") << int(FormType::FACA) << false
+    QTest::newRow("FACA empty") << QStringLiteral("FACA") << false
                                 << QByteArray("01 \r\n02   /  /    \r\n13 \r\n04 -1\r\n");
-    QTest::newRow("FAS empty") << int(FormType::FAS) << false
+    QTest::newRow("FAS empty") << QStringLiteral("FAS") << false
                                << QByteArray("01 \r\n02   /  /    \r\n13 \r\n04 -01\r\n");
-    QTest::newRow("FCA empty") << int(FormType::FCA) << false
+    QTest::newRow("FCA empty") << QStringLiteral("FCA") << false
                                << QByteArray("001 \r\n002   /  /    \r\n013 \r\n004 -001\r\n");
 }
 
 void TestRecordFile::writesEachFormat()
 {
-    QFETCH(int, type);
+    QFETCH(QString, type);
     QFETCH(bool, filled);
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
-    const RecordFile record(recordFormat(FormType(type)));
+    const RecordFile record(testsupport::formType(qPrintable(type))->record);
     const QString path = dir.filePath(QStringLiteral("ficha"));
     record.save(path, sample(filled));
     QCOMPARE(testsupport::readBytes(path), bytes);
@@ -82,7 +82,7 @@ void TestRecordFile::readsLineByLine_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("expected"); // the form's lines afterwards, or the error
-    const QStringList filled = RecordFile(recordFormat(FormType::FCA)).lines(sample(true));
+    const QStringList filled = RecordFile(testsupport::formType("FCA")->record).lines(sample(true));
     QTest::newRow("unknown tags and blank lines skipped")
         << QStringList{"999 unknown", "", "001 a", "  "} << QStringList{"001 a", filled[1], filled[2], filled[3]};
     QTest::newRow("index beyond the items or no number: the list keeps its choice")
@@ -102,7 +102,7 @@ void TestRecordFile::readsLineByLine()
 {
     QFETCH(QStringList, lines);
     QFETCH(QStringList, expected);
-    const RecordFile record(recordFormat(FormType::FCA));
+    const RecordFile record(testsupport::formType("FCA")->record);
     FormModel form = sample(true);
     QStringList got;
     try {

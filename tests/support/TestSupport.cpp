@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "editors/EditorFactory.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +24,11 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
+}
+
+store::FormType formType(const char *shortName)
+{
+    return editors::formTypes().named(QString::fromLatin1(shortName));
 }
 
 QStringList goldenLines(const QString &golden)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FormType.h"
+
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
@@ -14,6 +16,8 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 
 // The lines of a golden record of tests/editors/data ("Fca_1"), decoded from Windows-1252.
 QStringList goldenLines(const QString &golden);
+// The program's form type of a short name ("FCA").
+store::FormType formType(const char *shortName);
 // A saved form with code 1 in the data folder of `pasta`: its catalogue lists it, and its
 // record holds the lines, written in Windows-1252 with CR LF between them.
 void writeSavedForm(const QString &pasta, const QString &catalogue, const QString &record, const QStringList &lines);

@@ -104,7 +104,7 @@ void EditorBase::Btn_FecharClick() { close(); }
 QList<printing::PrintLayout> EditorBase::printLayouts() const
 {
     QList<printing::PrintLayout> layouts;
-    for (const QString &name : store::formTypeInfo(formType()).layouts)
+    for (const QString &name : formType()->layouts)
         layouts.append(printLayout(name));
     return layouts;
 }
@@ -242,7 +242,7 @@ bool EditorBase::runPrint(bool askAboutPaper, const std::function<bool(const pri
 bool EditorBase::printForm(platform::PrintDialog &dialog)
 {
     // "FAC-07.pdf": the form a PDF holds is told by its name.
-    dialog.proposeFileName(QStringLiteral("%1-%2").arg(store::formTypeInfo(formType()).shortName).arg(CodFicha, 2, 10, QLatin1Char('0')));
+    dialog.proposeFileName(QStringLiteral("%1-%2").arg(formType()->shortName).arg(CodFicha, 2, 10, QLatin1Char('0')));
     return runPrint(true, [&](const printing::PrintRequest &request) {
         return printing::PrintRun::run(this, request, copiesPreset(), dialog);
     });

@@ -20,13 +20,13 @@ namespace editors {
 using namespace store;
 
 FichaEditor::FichaEditor(FormType type, QWidget *parent)
-    : QDialog(parent), m_type(type), m_record(recordFormat(type))
+    : QDialog(parent), m_type(type), m_record(type->record)
 {
     // F1: the manual's page of this form.
-    platform::installHelpKey(this, formTypeInfo(type).shortName + QStringLiteral(".html"));
+    platform::installHelpKey(this, type->shortName + QStringLiteral(".html"));
     // FormClose: the editor frees itself once it has closed.
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(formTypeInfo(type).editorCaption);
+    setWindowTitle(type->editorCaption);
     // No default and no cancel button: Enter presses only a focused button, and Esc
     // neither closes the form nor saves it.
     platform::DialogKeys::install(this, nullptr, nullptr);
@@ -157,7 +157,7 @@ bool FichaEditor::FormCloseQuery()
     if (!FichaNova)
         return saveExistingForm();
 
-    TFm_Salvar prompt(formTypeInfo(m_type).saveCaption, this);
+    TFm_Salvar prompt(m_type->saveCaption, this);
     switch (prompt.exec()) {
     case TFm_Salvar::Yes: {
         const QString descricao = prompt.descricao();

@@ -51,7 +51,7 @@ RulesMaker changeRules(QList<ChangeRule> rules, std::function<void(FormFields &,
 QList<printing::PrintLayout> FormDescription::printLayouts() const
 {
     QList<printing::PrintLayout> layouts;
-    for (const QString &name : store::formTypeInfo(type).layouts)
+    for (const QString &name : type->layouts)
         layouts.append(printLayout ? printLayout(name) : printing::PrintLayout{name, {}});
     return layouts;
 }

@@ -16,8 +16,11 @@ namespace validation {
 class TFm_Funcoes;
 }
 
+class QWidget;
+
 namespace editors {
 
+class FichaEditor;
 class FormFields;
 
 // A tab page of a form: its title, and the box key its rows name.
@@ -53,12 +56,14 @@ struct ChangeRule {
 RulesMaker changeRules(QList<ChangeRule> rules,
                        std::function<void(FormFields &, int tag, const QString &value)> beforeLine = {});
 
-// Everything a form type is apart from its window: its field table, the pages its boxes
+// Everything a form type is: its captions and files, its field table, the pages its boxes
 // stand on, the rules that hang on its lists, its checks before printing and its print
 // steps. Its editor builds its window from it, and a saved form of the type is read,
 // checked and printed from it without one.
 struct FormDescription {
-    store::FormType type = store::FormType::FAC;
+    store::FormType type;
+    // A new editor of the type, owned by parent.
+    std::function<FichaEditor *(QWidget *parent, const validation::TFm_Funcoes &)> create;
     QList<FieldRow> rows;
     // The tab pages a box stands on, outermost first; a box not listed stands on none.
     QHash<QString, QString> pages;

@@ -28,7 +28,7 @@ FormState::~FormState() = default;
 
 void FormState::load(const QStringList &lines)
 {
-    const store::RecordFile record(store::formTypeInfo(m_description.type).record);
+    const store::RecordFile record(m_description.type->record);
     for (const QString &text : lines) {
         const std::optional<store::RecordLine> line = record.parse(text);
         if (!line)

@@ -4,7 +4,6 @@
 // the raised case of the printed copy, and the steps of its two page layouts.
 
 #include "printing/PrintRequest.h"
-#include "store/FormType.h"
 #include "widgets/TaggedField.h"
 
 #include <QDate>
@@ -21,9 +20,9 @@ class FormFields;
 
 namespace editors::facprint {
 
-// The FAC's two pages, as its form type's description names them.
-inline const QString kLayoutPage1 = store::formTypeInfo(store::FormType::FAC).layouts.at(0);
-inline const QString kLayoutPage2 = store::formTypeInfo(store::FormType::FAC).layouts.at(1);
+// The FAC's two page layouts, in printing order.
+inline const QString kLayoutPage1 = QStringLiteral("TRl_Fac_1");
+inline const QString kLayoutPage2 = QStringLiteral("TRl_Fac_2");
 
 // The checks before printing, in their order: a request nature must be chosen, then the
 // declarant's name must be given (blanks count as given). Returns the controls of the

@@ -78,8 +78,16 @@ PrintProblems facPrintProblems(const FormFields &form, const validation::TFm_Fun
 const FormDescription &TFm_Fac::description()
 {
     static const FormDescription fac = [] {
+        static const store::FormTypeInfo info{
+            QStringLiteral("Ficha de Atualização Cadastral - FAC"), QStringLiteral("FAC"),
+            QStringLiteral("Abrir - FAC"), QStringLiteral("Lista_Fac.fac"), QStringLiteral("Fac_"),
+            QStringLiteral(".fac"), QStringLiteral("FAC - Ficha de Atualização Cadastral"),
+            QStringLiteral("SALVAR - FAC"), {5, 5}, {facprint::kLayoutPage1, facprint::kLayoutPage2}};
         FormDescription d;
-        d.type = store::FormType::FAC;
+        d.type = store::FormType(info);
+        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
+            return new TFm_Fac(funcoes, parent);
+        };
         d.rows = fieldRows();
         d.pages = facPages();
         d.rules = [](FormFields &form) { return std::make_unique<fac::FacRules>(form); };
@@ -96,7 +104,7 @@ const FormDescription &TFm_Fac::description()
 }
 
 TFm_Fac::TFm_Fac(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : EditorBase(store::FormType::FAC, parent), m_funcoes(funcoes),
+    : EditorBase(description().type, parent), m_funcoes(funcoes),
       m_rules(m_fields, {[this](const QString &caption) { Button1->setText(caption); },
                          [this](bool shown) { PC_Socios->setTabVisible(1, shown); }})
 {

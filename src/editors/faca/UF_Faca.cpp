@@ -141,8 +141,16 @@ QList<FieldRow> TFm_Faca::fieldRows()
 const FormDescription &TFm_Faca::description()
 {
     static const FormDescription faca = [] {
+        static const store::FormTypeInfo info{
+            QStringLiteral("Ficha de Atualização Cadastral da Agropecuária - FACA"), QStringLiteral("FACA"),
+            QStringLiteral("Abrir - FACA"), QStringLiteral("Lista_Faca.fca"), QStringLiteral("Faca_"),
+            QStringLiteral(".fca"), QStringLiteral("FACA - Ficha de Atualização Cadastral da Agropecuária"),
+            QStringLiteral("Salvar - FACA"), {2, 0}, {QStringLiteral("TRl_Faca")}};
         FormDescription d;
-        d.type = store::FormType::FACA;
+        d.type = store::FormType(info);
+        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
+            return new TFm_Faca(funcoes, parent);
+        };
         d.rows = fieldRows();
         d.pages = {{kProdutor, kPageProdutor},         {kEndereco, kPageProdutor},
                    {kPropriedade, kPagePropriedade},   {kProprietario, kPageProprietario},
@@ -185,7 +193,7 @@ QString TFm_Faca::helpFile()
 }
 
 TFm_Faca::TFm_Faca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : EditorBase(store::FormType::FACA, parent), m_funcoes(funcoes)
+    : EditorBase(description().type, parent), m_funcoes(funcoes)
 {
     buildPages();
     Mae_Inscricao = m_fields.require<widgets::TMaskEdit>(QStringLiteral("Mae_Inscricao"));

@@ -176,8 +176,16 @@ PrintProblems missingDates(const FormFields &form, const validation::TFm_Funcoes
 const FormDescription &TFm_Fas::description()
 {
     static const FormDescription fas = [] {
+        static const store::FormTypeInfo info{
+            QStringLiteral("Ficha Auxiliar de Sócios - FAS"), QStringLiteral("FAS"), QStringLiteral("Abrir - FAS"),
+            QStringLiteral("Lista_Fas.fas"), QStringLiteral("Fas_"), QStringLiteral(".fas"),
+            QStringLiteral("FAS - Ficha Auxiliar de Sócios"), QStringLiteral("Salvar - FAS"), {2, 2},
+            {QStringLiteral("TRl_Fas")}};
         FormDescription d;
-        d.type = store::FormType::FAS;
+        d.type = store::FormType(info);
+        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
+            return new TFm_Fas(funcoes, parent);
+        };
         d.rows = fieldRows();
         d.addPages(partnerPages());
         QList<ChangeRule> rules;
@@ -196,7 +204,7 @@ const FormDescription &TFm_Fas::description()
 }
 
 TFm_Fas::TFm_Fas(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : EditorBase(store::FormType::FAS, parent), m_funcoes(funcoes)
+    : EditorBase(description().type, parent), m_funcoes(funcoes)
 {
     GrB_Empresa = new QGroupBox(QStringLiteral("  01 - Identificação do Contribuinte  "), this);
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço do Sócio e/ou Reponsável  "), this);

@@ -88,8 +88,16 @@ QList<FieldRow> TFm_Fca::fieldRows()
 const FormDescription &TFm_Fca::description()
 {
     static const FormDescription fca = [] {
+        static const store::FormTypeInfo info{
+            QStringLiteral("Ficha Complementar da Agropecuária - FCA"), QStringLiteral("FCA"),
+            QStringLiteral("Abrir - FCA"), QStringLiteral("Lista_Fca.fca"), QStringLiteral("Fca_"),
+            QStringLiteral(".fca"), QStringLiteral("FCA - Ficha Complementar da Agropecuária"),
+            QStringLiteral("Salvar - FCA"), {3, 3}, {QStringLiteral("TRl_Fca")}};
         FormDescription d;
-        d.type = store::FormType::FCA;
+        d.type = store::FormType(info);
+        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
+            return new TFm_Fca(funcoes, parent);
+        };
         d.rows = fieldRows();
         d.addPages(producerPages());
         return d;
@@ -117,7 +125,7 @@ const QList<int> &TFm_Fca::tabOrder()
 }
 
 TFm_Fca::TFm_Fca(const validation::TFm_Funcoes &funcoes, QWidget *parent)
-    : EditorBase(store::FormType::FCA, parent), m_funcoes(funcoes)
+    : EditorBase(description().type, parent), m_funcoes(funcoes)
 {
     GrB_Empresa = new QGroupBox(QStringLiteral("  01 - Identificação do Produtor Titular  "), this);
     GrB_Socios = new QGroupBox(QStringLiteral("  02 - Identificação / Endereço dos Outros Produtores "), this);
