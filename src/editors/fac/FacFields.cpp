@@ -4,8 +4,6 @@
 #include "editors/common/FieldFormats.h"
 #include "editors/fac/UF_Fac.h"
 
-#include <array>
-
 namespace editors {
 
 namespace {
@@ -32,61 +30,68 @@ QStringList withBlank(QStringList items)
     return items;
 }
 
-// One field of the two partner pages: its row (tag 0: the pages give the tags), and its
-// name and tag on each page; page 2 may start otherwise than page 1.
-struct PartnerField {
-    FieldRow row;
-    std::array<const char *, 2> controls;
-    std::array<int, 2> tags;
-    FieldState secondState;
-};
-
-QList<PartnerField> partnerFields()
+// One partner page's fields (page 0 or 1): each row names its control and tag on both
+// pages; page 2 may start otherwise than page 1.
+QList<FieldRow> partnerRows(int page)
 {
-    const auto date = masked({}, "02 - Data Reg. Junta Comercial", 0, kMaskData);
+    const auto pick = [page](auto first, auto second) { return page == 0 ? first : second; };
+    const QString box = pick("Sócio 1", "Sócio 2");
+    const QString type = pick("Cmb_TpReg_1", "Cmb_TpReg_2");
     const auto grey = FieldState::Grey;
-    const auto on = FieldState::Enabled;
     return {
-        {list({}, "01 - Tratamento", 0, withBlank({"INCLUIR", "ALTERAR", "EXCLUIR"})).at({}, 0, 0, 2).blankEntry(),
-         {"Inc_Trata_Socio_1", "Inc_Trata_Socio_2"}, {7011, 7021}, on},
-        {FieldRow(date).initially(grey).at({}, 0, 1, 2).checked(kDate), {"Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2"}, {7012, 7022},
-         FieldState::Silver},
-        {list({}, "03 - Tipo Registro", 0, withBlank({"CPF", "CNPJ"})).at({}, 0, 2, 2).blankEntry(),
-         {"Cmb_TpReg_1", "Cmb_TpReg_2"}, {7013, 7023}, on},
-        {masked({}, "04 - Nº CPF/CNPJ", 0, {}).initially(grey).at({}, 0, 3, 3), {"Mae_NrReg_1", "Mae_NrReg_2"},
-         {7014, 7024}, grey},
-        {list({}, "05 - Cond. Part.", 0, withBlank({"SÓCIO", "RESPONS.", "AMBOS"})).at({}, 1, 0, 2).blankEntry(),
-         {"IncCombo3", "Cmb_Parti_1"}, {7015, 7025}, on},
-        {multiLine({}, "06 - Nome/Razão Social", 0).at({}, 1, 1, 7), {"RichEdit3", "RichEdit2"}, {7016, 7026}, on},
-        {text({}, "07 - Função:", 0, 30).at({}, 2, 0, 4), {"Edit8", "Edi_Cargo_1"}, {7017, 7027}, on},
-        {text({}, "08- % Partic. Sociedade:", 0, 4).initially(grey).at({}, 2, 1, 1).money(kPercentage), {"Edi_Perce_1", "Edi_Perce_2"},
-         {7018, 7028}, grey},
-        {text({}, "09 - Tipo Log.", 0, 7).at({}, 2, 2, 1), {"Edit9", "Edi_TpLog_1"}, {7019, 7029}, on},
-        {text({}, "10 - Nome do Logradouro", 0, 40).at({}, 3, 0, 5), {"Edit10", "Edi_NmLog_1"}, {70110, 70210}, on},
-        {text({}, "11 - Nº Imóvel", 0, 5).at({}, 3, 1, 1), {"Edit11", "Edi_NrImv_1"}, {70111, 70211}, on},
-        {multiLine({}, "12 - Complemento", 0).at({}, 4, 0, 3), {"RichEdit5", "RichEdit4"}, {70113, 70213}, on},
-        {text({}, "13 - Nome do Bairro", 0, 40).at({}, 4, 1, 3), {"Edit13", "Edi_Bairr_1"}, {70114, 70214}, on},
-        {masked({}, "14 - Nº CEP", 0, kMaskCep).at({}, 5, 0, 1), {"MaskEdit5", "Mae_Cep_1"}, {70116, 70216}, on},
-        {masked({}, "15 - Telefone", 0, kMaskTelefone).at({}, 5, 1, 1), {"MaskEdit6", "Mae_Tel_1"}, {70117, 70217}, on},
-        {text({}, "16 - Nome do Distrito", 0, 35).at({}, 5, 2, 3), {"Edit14", "Edi_Distr_1"}, {70118, 70218}, on},
-        {text({}, "17 - Nome do Município", 0, 50).at({}, 6, 0, 4), {"Edit15", "Edi_Munic_1"}, {70120, 70220}, on},
-        {list({}, "18 - UF/PAÍS", 0, withBlank(estados() + QStringList{"EX - EXTERIOR"})).at({}, 6, 1, 2).blankEntry(),
-         {"IncCombo5", "Cmb_Uf_1"}, {70122, 70222}, on},
-        {text({}, "19 - Nome Do País", 0, 50).initially(grey).at({}, 7, 0, 4), {"Edit1", "Edit2"}, {70123, 70223},
-         grey},
+        list(pick("Inc_Trata_Socio_1", "Inc_Trata_Socio_2"), "01 - Tratamento", pick(7011, 7021),
+             withBlank({"INCLUIR", "ALTERAR", "EXCLUIR"})).at(box, 0, 0, 2).blankEntry(),
+        masked(pick("Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2"), "02 - Data Reg. Junta Comercial", pick(7012, 7022),
+               kMaskData).initially(pick(grey, FieldState::Silver)).at(box, 0, 1, 2).checked(kDate),
+        list(type, "03 - Tipo Registro", pick(7013, 7023), withBlank({"CPF", "CNPJ"})).at(box, 0, 2, 2).blankEntry(),
+        // Mae_NrReg_1Exit, Mae_NrReg_2Exit: each number by the type chosen on its own page.
+        masked(pick("Mae_NrReg_1", "Mae_NrReg_2"), "04 - Nº CPF/CNPJ", pick(7014, 7024), {})
+            .initially(grey).at(box, 0, 3, 3).titled(pick("Lab_TIT_NrReg_1", "")).checked(partnerNumberCheck(type)),
+        list(pick("IncCombo3", "Cmb_Parti_1"), "05 - Cond. Part.", pick(7015, 7025),
+             withBlank({"SÓCIO", "RESPONS.", "AMBOS"})).at(box, 1, 0, 2).blankEntry(),
+        multiLine(pick("RichEdit3", "RichEdit2"), "06 - Nome/Razão Social", pick(7016, 7026)).at(box, 1, 1, 7),
+        text(pick("Edit8", "Edi_Cargo_1"), "07 - Função:", pick(7017, 7027), 30).at(box, 2, 0, 4),
+        text(pick("Edi_Perce_1", "Edi_Perce_2"), "08- % Partic. Sociedade:", pick(7018, 7028), 4)
+            .initially(grey).at(box, 2, 1, 1).money(kPercentage),
+        text(pick("Edit9", "Edi_TpLog_1"), "09 - Tipo Log.", pick(7019, 7029), 7).at(box, 2, 2, 1),
+        text(pick("Edit10", "Edi_NmLog_1"), "10 - Nome do Logradouro", pick(70110, 70210), 40).at(box, 3, 0, 5),
+        text(pick("Edit11", "Edi_NrImv_1"), "11 - Nº Imóvel", pick(70111, 70211), 5).at(box, 3, 1, 1),
+        multiLine(pick("RichEdit5", "RichEdit4"), "12 - Complemento", pick(70113, 70213)).at(box, 4, 0, 3),
+        text(pick("Edit13", "Edi_Bairr_1"), "13 - Nome do Bairro", pick(70114, 70214), 40).at(box, 4, 1, 3),
+        masked(pick("MaskEdit5", "Mae_Cep_1"), "14 - Nº CEP", pick(70116, 70216), kMaskCep).at(box, 5, 0, 1),
+        masked(pick("MaskEdit6", "Mae_Tel_1"), "15 - Telefone", pick(70117, 70217), kMaskTelefone).at(box, 5, 1, 1),
+        text(pick("Edit14", "Edi_Distr_1"), "16 - Nome do Distrito", pick(70118, 70218), 35).at(box, 5, 2, 3),
+        text(pick("Edit15", "Edi_Munic_1"), "17 - Nome do Município", pick(70120, 70220), 50).at(box, 6, 0, 4),
+        list(pick("IncCombo5", "Cmb_Uf_1"), "18 - UF/PAÍS", pick(70122, 70222),
+             withBlank(estados() + QStringList{"EX - EXTERIOR"})).at(box, 6, 1, 2).blankEntry(),
+        text(pick("Edit1", "Edit2"), "19 - Nome Do País", pick(70123, 70223), 50).initially(grey).at(box, 7, 0, 4),
     };
 }
 
-// ">> PREENCHA O CAMPO 04 - CPF, DO BLOCO 06 - RESPONSÁVEL ..." for a field of a block.
-QString promptFor(const FieldRow &row, const QString &block)
+// Group 05's CNAE (7) and description (50) pairs: row 01, then rows 02.1 to 02.9, each
+// spoken with the number of its row ("CNAE 01", "Descrição 02.3").
+QList<FieldRow> cnaeRows()
 {
-    QString field = row.title.trimmed();
-    while (field.endsWith(QLatin1Char(':')))
-        field = field.chopped(1).trimmed();
-    QString prompt = QStringLiteral(">> PREENCHA O CAMPO ") + field.toUpper();
-    if (!block.isEmpty())
-        prompt += QStringLiteral(", DO BLOCO ") + block.trimmed().toUpper();
-    return prompt;
+    const auto code = [](const char *control, int tag, const QString &box, int line, const QString &number) {
+        return text(control, {}, tag, 7).at(box, line, 0, 1).spoken("CNAE " + number);
+    };
+    const auto activity = [](const char *control, int tag, const QString &box, int line, const QString &number) {
+        return text(control, {}, tag, 50).at(box, line, 1, 6).spoken("Descrição " + number);
+    };
+    const QString main = QStringLiteral("05.01");
+    const QString others = QStringLiteral("05.02");
+    return {
+        code("Edit5", 5011, main, 0, "01"),          activity("Edit68", 5012, main, 0, "01"),
+        code("Edit69", 5021, others, 0, "02.1"),     activity("Edit30", 5022, others, 0, "02.1"),
+        code("Edit71", 5023, others, 1, "02.2"),     activity("Edit70", 5024, others, 1, "02.2"),
+        code("Edit3", 5025, others, 2, "02.3"),      activity("Edit72", 5026, others, 2, "02.3"),
+        code("Edit7", 5027, others, 3, "02.4"),      activity("Edit17", 5028, others, 3, "02.4"),
+        code("Edit20", 5029, others, 4, "02.5"),     activity("Edit18", 50210, others, 4, "02.5"),
+        code("Edit21", 50211, others, 5, "02.6"),    activity("Edit22", 50212, others, 5, "02.6"),
+        code("Edit26", 50213, others, 6, "02.7"),    activity("Edit23", 50214, others, 6, "02.7"),
+        code("Edit27", 50215, others, 7, "02.8"),    activity("Edit25", 50216, others, 7, "02.8"),
+        code("Edit28", 50217, others, 8, "02.9"),    activity("Edit24", 50218, others, 8, "02.9"),
+    };
 }
 
 // The request strip and the pages "Anexo" and "Contribuinte".
@@ -191,58 +196,7 @@ QList<FieldRow> TFm_Fac::fieldRows()
 {
     // Boxes: the request strip, the groups 01 to 08 (group 03 and 05 in parts) and the
     // two partner pages.
-    QList<FieldRow> rows = requestAndTaxpayerRows() + informationAndDeclarantRows();
-
-    // Group 05's CNAE (7) and description (50) pairs: row 01 and rows 02.1 to 02.9.
-    const std::array<std::array<std::pair<const char *, int>, 2>, 10> cnae{{
-        {{{"Edit5", 5011}, {"Edit68", 5012}}},   {{{"Edit69", 5021}, {"Edit30", 5022}}},
-        {{{"Edit71", 5023}, {"Edit70", 5024}}},  {{{"Edit3", 5025}, {"Edit72", 5026}}},
-        {{{"Edit7", 5027}, {"Edit17", 5028}}},   {{{"Edit20", 5029}, {"Edit18", 50210}}},
-        {{{"Edit21", 50211}, {"Edit22", 50212}}}, {{{"Edit26", 50213}, {"Edit23", 50214}}},
-        {{{"Edit27", 50215}, {"Edit25", 50216}}}, {{{"Edit28", 50217}, {"Edit24", 50218}}},
-    }};
-    for (int r = 0; r < 10; ++r) {
-        const QString box = r == 0 ? QStringLiteral("05.01") : QStringLiteral("05.02");
-        const int line = r == 0 ? 0 : r - 1;
-        // Spoken with the number of their row: "CNAE 01", "Descrição 02.3".
-        const QString number = r == 0 ? QStringLiteral("01") : QStringLiteral("02.%1").arg(r);
-        rows.append(text(cnae[r][0].first, {}, cnae[r][0].second, 7).at(box, line, 0, 1).spoken("CNAE " + number));
-        rows.append(
-            text(cnae[r][1].first, {}, cnae[r][1].second, 50).at(box, line, 1, 6).spoken("Descrição " + number));
-    }
-
-    for (int page = 0; page < 2; ++page) {
-        for (const PartnerField &f : partnerFields()) {
-            FieldRow row = f.row;
-            row.control = QString::fromUtf8(f.controls.at(size_t(page)));
-            row.tag = f.tags.at(size_t(page));
-            row.place.box = page == 0 ? QStringLiteral("Sócio 1") : QStringLiteral("Sócio 2");
-            if (page == 1)
-                row.state = f.secondState;
-            if (row.control == QLatin1String("Mae_NrReg_1"))
-                row.titleControl = QStringLiteral("Lab_TIT_NrReg_1");
-            // Mae_NrReg_1Exit, Mae_NrReg_2Exit: each number by the type chosen on its own page.
-            if (row.control.startsWith(QLatin1String("Mae_NrReg_")))
-                row.checked(partnerNumberCheck(QStringLiteral("Cmb_TpReg_%1").arg(page + 1)));
-            rows.append(row);
-        }
-    }
-
-    // Every field asks for itself by its number and name, and its block's (the box's
-    // first two characters name the block).
-    const QHash<QString, QString> blocks{
-        {"01", "01 - Documentos em Anexo"},
-        {"02", "02 - Identificação do Contribuinte - Pessoa Jurídica"},
-        {"03", "03 - Endereço do Contribuinte - Pessoa Jurídica"},
-        {"04", "04 - Informações Acessórias"},
-        {"05", "05 - Atividades Econômicas"},
-        {"06", "06 - Responsável Técnico pela Contabilidade"},
-        {"Só", "07 - Identificação / Endereço Residencial do Sócio e/ou Responsável"},
-    };
-    for (FieldRow &row : rows)
-        if (row.prompt.isEmpty() && !row.title.isEmpty())
-            row.prompt = promptFor(row, blocks.value(row.place.box.left(2)));
-    return rows;
+    return requestAndTaxpayerRows() + informationAndDeclarantRows() + cnaeRows() + partnerRows(0) + partnerRows(1);
 }
 
 const QList<int> &TFm_Fac::recordOrder()

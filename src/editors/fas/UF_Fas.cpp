@@ -35,50 +35,53 @@ const RowCheck kPercentage = [](const CheckInput &in) { return validation::check
 
 int partnerTag(int k, int j) { return j == 19 ? 56 + k : 3 + 18 * (k - 1) + (j - 1); }
 
-// One item of the partner pages, with its control on each of the three pages. Pages 2
+// Partner k's page (1 to 3): each row names its control on the three pages. Pages 2
 // and 3 write the first six titles without blanks around the hyphen.
-struct PartnerItem {
-    FieldRow row; // tag j, placed on its page's row and column
-    std::array<const char *, 3> controls;
-    const char *laterTitle = nullptr; // the title on pages 2 and 3, where it differs
-};
-
-QList<PartnerItem> partnerItems()
+QList<FieldRow> partnerRows(int k)
 {
-    const QStringList uf = estados() + QStringList{QStringLiteral("EX")};
-    return {
-        {list({}, "01 - Tratamento", 1, {"Incluir", "Alterar", "Excluir"}).withValues({"1-Incluir", "2-Alterar", "3-Excluir"}).at({}, 0, 0, 2),
-         {"Inc_Trata_Socio_1", "Inc_Trata_Socio_2", "Inc_Trata_Socio_3"}, "01-Tratamento"},
-        {masked({}, "02 - Data Atual. Junta Comercial", 2, kMaskData).at({}, 0, 1, 3).checked(kDate),
-         {"Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2", "Mae_DtJnt_Socio3"}, "02-Data Atual. Junta Comercial"},
-        {list({}, "03 - Tipo Registro", 3, kTipoRegistro).withValues(kTipoRegistroValores).at({}, 0, 2, 2),
-         {"Cmb_TpReg_1", "Cmb_TpReg_2", "Cmb_TpReg_3"}, "03-Tipo Registro"},
-        {masked({}, "04 - Nº CPF/CNPJ", 4, {}).initially(FieldState::Grey).at({}, 0, 3, 3),
-         {"Mae_NrReg_1", "Mae_NrReg_2", "Mae_NrReg_3"}, "04-Nº CPF/CNPJ"},
-        {list({}, "05 - Cond. Part.", 5, {"Sócio", "Respons.", "Ambos"}).withValues({"1-Sócio", "2-Respons.", "3-Ambos"}).at({}, 1, 0, 1),
-         {"Cmb_Parti_1", "Cmb_Parti_2", "Cmb_Parti_3"}, "05-Cond. Part."},
-        {text({}, "06 - Nome/Razão Social", 6, 46).at({}, 1, 1, 4), {"Edi_Razao_1", "Edi_Razao_2", "Edi_Razao_3"}, "06-Nome/Razão Social"},
-        {text({}, "07 - Cargo/Função", 7, 15).at({}, 2, 0, 3), {"Edi_Cargo_1", "Edi_Cargo_2", "Edi_Cargo_3"}},
-        {text({}, "08 - % Partic. Socied.", 8, 0).at({}, 2, 1, 1).moneyKeys().checked(kPercentage), {"Edi_Perce_1", "Edi_Perce_2", "Edi_Perce_3"}},
-        {text({}, "09 - Tipo Log.", 9, 7).at({}, 3, 0, 1), {"Edi_TpLog_1", "Edi_TpLog_2", "Edi_TpLog_3"}},
-        {text({}, "10 - Nome do Logradouro", 10, 40).at({}, 3, 1, 5), {"Edi_NmLog_1", "Edi_NmLog_2", "Edi_NmLog_3"}},
-        {text({}, "11 - Nº Imóvel", 11, 5).at({}, 3, 2, 1), {"Edi_NrImv_1", "Edi_NrImv_2", "Edi_NrImv_3"}},
-        {text({}, "12 - Complemento", 12, 15).at({}, 4, 0, 2), {"Edi_Compl_1", "Edi_Compl_2", "Edi_Compl_3"}},
-        {text({}, "13 - Nome do Bairro", 13, 40).at({}, 4, 1, 4), {"Edi_Bairr_1", "Edi_Bairr_2", "Edi_Bairr_3"}},
-        {masked({}, "14 - Nº CEP", 14, kMaskCep).at({}, 5, 0, 2), {"Mae_Cep_1", "Mae_Cep_2", "Mae_Cep_3"}},
-        {masked({}, "15 - Telefone", 15, kMaskTelefone).at({}, 5, 1, 2), {"Mae_Tel_1", "Edi_Tel_2", "Edi_Tel_3"}},
-        {text({}, "16 - Nome do Distrito", 16, 35).at({}, 5, 2, 5), {"Edi_Distr_1", "Edi_Distr_2", "Edi_Distr_3"}},
-        {text({}, "17 - Nome do Município", 17, 50).at({}, 6, 0, 5), {"Edi_Munic_1", "Edi_Munic_2", "Edi_Munic_3"}},
-        {list({}, "18 - UF/PAÍS", 18, uf).at({}, 6, 1, 1), {"Cmb_Uf_1", "Cmb_Uf_2", "Cmb_Uf_3"}},
-        {text({}, "19 - Nome do País", 19, 50).at({}, 7, 0), {"Edit1", "Edit2", "Edit3"}},
+    const auto pick = [k](const char *first, const char *second, const char *third) {
+        return QString::fromUtf8(k == 1 ? first : k == 2 ? second : third);
     };
-}
-
-// Only partner 1 may be a co-owner ("Condômino").
-void offerCondomino(FieldRow &row)
-{
-    row.items.append(QStringLiteral("Condômino"));
-    row.values = QStringList{"1-Sócio", "2-Respons.", "3-Ambos", "4-Condômino", " "};
+    const auto title = [k](const char *first, const char *later) { return QString::fromUtf8(k == 1 ? first : later); };
+    const auto tag = [k](int j) { return partnerTag(k, j); };
+    const QString box = partnerPage(k);
+    const QString type = pick("Cmb_TpReg_1", "Cmb_TpReg_2", "Cmb_TpReg_3");
+    // Only partner 1 may be a co-owner ("Condômino").
+    const QStringList part = k == 1 ? QStringList{"Sócio", "Respons.", "Ambos", "Condômino"}
+                                    : QStringList{"Sócio", "Respons.", "Ambos"};
+    const QStringList partValues = k == 1 ? QStringList{"1-Sócio", "2-Respons.", "3-Ambos", "4-Condômino", " "}
+                                          : QStringList{"1-Sócio", "2-Respons.", "3-Ambos"};
+    return {
+        list(pick("Inc_Trata_Socio_1", "Inc_Trata_Socio_2", "Inc_Trata_Socio_3"), title("01 - Tratamento", "01-Tratamento"),
+             tag(1), {"Incluir", "Alterar", "Excluir"}).withValues({"1-Incluir", "2-Alterar", "3-Excluir"}).at(box, 0, 0, 2),
+        masked(pick("Mae_DtJnt_Socio1", "Mae_DtJnt_Socio2", "Mae_DtJnt_Socio3"),
+               title("02 - Data Atual. Junta Comercial", "02-Data Atual. Junta Comercial"), tag(2), kMaskData)
+            .at(box, 0, 1, 3).checked(kDate),
+        list(type, title("03 - Tipo Registro", "03-Tipo Registro"), tag(3), kTipoRegistro)
+            .withValues(kTipoRegistroValores).at(box, 0, 2, 2),
+        masked(pick("Mae_NrReg_1", "Mae_NrReg_2", "Mae_NrReg_3"), title("04 - Nº CPF/CNPJ", "04-Nº CPF/CNPJ"), tag(4), {})
+            .initially(FieldState::Grey).at(box, 0, 3, 3)
+            .titled(pick("Lab_TIT_NrReg_1", "Lab_TIT_NrReg_2", "Lab_TIT_NrReg_3")).checked(partnerNumberCheck(type)),
+        list(pick("Cmb_Parti_1", "Cmb_Parti_2", "Cmb_Parti_3"), title("05 - Cond. Part.", "05-Cond. Part."), tag(5), part)
+            .withValues(partValues).at(box, 1, 0, 1),
+        text(pick("Edi_Razao_1", "Edi_Razao_2", "Edi_Razao_3"), title("06 - Nome/Razão Social", "06-Nome/Razão Social"),
+             tag(6), 46).at(box, 1, 1, 4),
+        text(pick("Edi_Cargo_1", "Edi_Cargo_2", "Edi_Cargo_3"), "07 - Cargo/Função", tag(7), 15).at(box, 2, 0, 3),
+        text(pick("Edi_Perce_1", "Edi_Perce_2", "Edi_Perce_3"), "08 - % Partic. Socied.", tag(8), 0)
+            .at(box, 2, 1, 1).moneyKeys().checked(kPercentage),
+        text(pick("Edi_TpLog_1", "Edi_TpLog_2", "Edi_TpLog_3"), "09 - Tipo Log.", tag(9), 7).at(box, 3, 0, 1),
+        text(pick("Edi_NmLog_1", "Edi_NmLog_2", "Edi_NmLog_3"), "10 - Nome do Logradouro", tag(10), 40).at(box, 3, 1, 5),
+        text(pick("Edi_NrImv_1", "Edi_NrImv_2", "Edi_NrImv_3"), "11 - Nº Imóvel", tag(11), 5).at(box, 3, 2, 1),
+        text(pick("Edi_Compl_1", "Edi_Compl_2", "Edi_Compl_3"), "12 - Complemento", tag(12), 15).at(box, 4, 0, 2),
+        text(pick("Edi_Bairr_1", "Edi_Bairr_2", "Edi_Bairr_3"), "13 - Nome do Bairro", tag(13), 40).at(box, 4, 1, 4),
+        masked(pick("Mae_Cep_1", "Mae_Cep_2", "Mae_Cep_3"), "14 - Nº CEP", tag(14), kMaskCep).at(box, 5, 0, 2),
+        masked(pick("Mae_Tel_1", "Edi_Tel_2", "Edi_Tel_3"), "15 - Telefone", tag(15), kMaskTelefone).at(box, 5, 1, 2),
+        text(pick("Edi_Distr_1", "Edi_Distr_2", "Edi_Distr_3"), "16 - Nome do Distrito", tag(16), 35).at(box, 5, 2, 5),
+        text(pick("Edi_Munic_1", "Edi_Munic_2", "Edi_Munic_3"), "17 - Nome do Município", tag(17), 50).at(box, 6, 0, 5),
+        list(pick("Cmb_Uf_1", "Cmb_Uf_2", "Cmb_Uf_3"), "18 - UF/PAÍS", tag(18), estados() + QStringList{"EX"})
+            .at(box, 6, 1, 1),
+        text(pick("Edit1", "Edit2", "Edit3"), "19 - Nome do País", tag(19), 50).at(box, 7, 0),
+    };
 }
 
 } // namespace
@@ -91,24 +94,8 @@ QList<FieldRow> TFm_Fas::fieldRows()
         masked("Mae_NrReg_Emp", "02-Nº CPF ou CNPJ", 2, {}).titled("Lab_TIT_NrReg_Emp").initially(FieldState::Grey).at(kTaxpayer, 0, 2, 2)
             .checked(partnerNumberCheck("Cmb_TpReg_Emp")),
     };
-    for (int k = 1; k <= 3; ++k) {
-        for (const PartnerItem &item : partnerItems()) {
-            FieldRow row = item.row;
-            const int j = row.tag;
-            row.control = QString::fromUtf8(item.controls.at(size_t(k - 1)));
-            row.tag = partnerTag(k, j);
-            row.place.box = partnerPage(k);
-            if (k > 1 && item.laterTitle)
-                row.title = QString::fromUtf8(item.laterTitle);
-            if (j == 4) {
-                row.titleControl = QStringLiteral("Lab_TIT_NrReg_%1").arg(k);
-                row.checked(partnerNumberCheck(QStringLiteral("Cmb_TpReg_%1").arg(k)));
-            }
-            if (j == 5 && k == 1)
-                offerCondomino(row);
-            rows.append(row);
-        }
-    }
+    for (int k = 1; k <= 3; ++k)
+        rows += partnerRows(k);
     return rows;
 }
 

@@ -10,7 +10,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <array>
 
 namespace editors {
 
@@ -25,12 +24,6 @@ const RowCheck kCpf = [](const CheckInput &in) { return validation::checkCpf(in.
 
 QString producerPage(int k) { return QStringLiteral("Produtor %1").arg(k); }
 
-// One item of the producer pages, with its control on each of the three pages.
-struct ProducerItem {
-    FieldRow row; // tag j, placed on its page's row and column
-    std::array<const char *, 3> controls;
-};
-
 // The second page's title is written without the blank before its colon.
 QList<TabPage> producerPages()
 {
@@ -39,26 +32,39 @@ QList<TabPage> producerPages()
             {QStringLiteral("Produtor : 3"), producerPage(3)}};
 }
 
-QList<ProducerItem> producerItems()
+// Producer k's page (1 to 3): each row names its control on the three pages; item j has
+// the tag 100k + j.
+QList<FieldRow> producerRows(int k)
 {
+    const auto pick = [k](const char *first, const char *second, const char *third) {
+        return QString::fromUtf8(k == 1 ? first : k == 2 ? second : third);
+    };
+    const auto tag = [k](int j) { return 100 * k + j; };
+    const QString box = producerPage(k);
     const QStringList tratamento{"Incluir", "Alterar", "Excluir"};
     return {
-        {list({}, "01 - Tratamento", 1, tratamento).withValues({"1-Incluir", "2-Alterar", "3-Excluir"}).at({}, 0, 0, 2),
-         {"i_trataProdutor_1", "icb_tramento_2", "inc_tratamento_3"}},
-        {masked({}, "02 - CPF", 2, kMaskCpf).at({}, 0, 1, 2).checked(kCpf), {"edm_NrReg_1", "edm_cpf_2", "edm_cpf_3"}},
-        {text({}, "03 - C. Identidade", 3, 12).at({}, 0, 2, 2), {"ed_identidade_1", "ed_id_2", "ed_id_3"}},
-        {list({}, "04 - Uf - CI", 4, estados()).at({}, 0, 3, 1), {"inc_uf_id_1", "inc_uf_id_2", "inc_uf_id_3"}},
-        {text({}, "05 - Nome/Razão Social", 5, 46).at({}, 1, 0), {"ed_nomeRazSocial_1", "ed_nomeRazSocial", "ed_nomeRazSoc_3"}},
-        {text({}, "06 - Tipo Log.", 6, 7).at({}, 2, 0, 1), {"ed_tipoLog_1", "ed_tpLog_2", "ed_tpLog_3"}},
-        {text({}, "07 - Nome do Logradouro", 7, 40).at({}, 2, 1, 5), {"Edi_NmLog_1", "ed_logradouro_2", "ed_logradouro_3"}},
-        {text({}, "08 - Nº Imóvel", 8, 5).at({}, 2, 2, 1), {"ed_numero_1", "ed_numero_2", "ed_numero_3"}},
-        {text({}, "09 - Complemento", 9, 15).at({}, 3, 0, 1), {"ed_complemento_1", "ed_complemento_2", "ed_complemento_3"}},
-        {text({}, "10 - Nome do Bairro", 10, 40).at({}, 3, 1, 3), {"Edi_Bairr_1", "ed_bairro_2", "ed_bairro_3"}},
-        {masked({}, "11 - Nº CEP", 11, kMaskCep).at({}, 4, 0, 2), {"edm_cep_1", "edm_cep_2", "edm_cep_3"}},
-        {masked({}, "12 - Telefone", 12, kMaskTelefone).at({}, 4, 1, 2), {"edm_tel_1", "ecm_telefone_2", "edm_telefone_3"}},
-        {text({}, "13 - Nome do Distrito", 13, 35).at({}, 4, 2, 4), {"ed_distrito_1", "ed_distrito_2", "ed_distrito_3"}},
-        {text({}, "14 - Nome do Município", 14, 50).at({}, 5, 0, 5), {"ed_municipio_1", "ed_municipio_2", "ed_municipio_3"}},
-        {list({}, "15 - UF", 15, estados()).at({}, 5, 1, 1), {"cmb_uf_1", "inc_uf_2", "inc_uf_3"}},
+        list(pick("i_trataProdutor_1", "icb_tramento_2", "inc_tratamento_3"), "01 - Tratamento", tag(1), tratamento)
+            .withValues({"1-Incluir", "2-Alterar", "3-Excluir"}).at(box, 0, 0, 2),
+        masked(pick("edm_NrReg_1", "edm_cpf_2", "edm_cpf_3"), "02 - CPF", tag(2), kMaskCpf).at(box, 0, 1, 2).checked(kCpf),
+        text(pick("ed_identidade_1", "ed_id_2", "ed_id_3"), "03 - C. Identidade", tag(3), 12).at(box, 0, 2, 2),
+        list(pick("inc_uf_id_1", "inc_uf_id_2", "inc_uf_id_3"), "04 - Uf - CI", tag(4), estados()).at(box, 0, 3, 1),
+        text(pick("ed_nomeRazSocial_1", "ed_nomeRazSocial", "ed_nomeRazSoc_3"), "05 - Nome/Razão Social", tag(5), 46)
+            .at(box, 1, 0),
+        text(pick("ed_tipoLog_1", "ed_tpLog_2", "ed_tpLog_3"), "06 - Tipo Log.", tag(6), 7).at(box, 2, 0, 1),
+        text(pick("Edi_NmLog_1", "ed_logradouro_2", "ed_logradouro_3"), "07 - Nome do Logradouro", tag(7), 40)
+            .at(box, 2, 1, 5),
+        text(pick("ed_numero_1", "ed_numero_2", "ed_numero_3"), "08 - Nº Imóvel", tag(8), 5).at(box, 2, 2, 1),
+        text(pick("ed_complemento_1", "ed_complemento_2", "ed_complemento_3"), "09 - Complemento", tag(9), 15)
+            .at(box, 3, 0, 1),
+        text(pick("Edi_Bairr_1", "ed_bairro_2", "ed_bairro_3"), "10 - Nome do Bairro", tag(10), 40).at(box, 3, 1, 3),
+        masked(pick("edm_cep_1", "edm_cep_2", "edm_cep_3"), "11 - Nº CEP", tag(11), kMaskCep).at(box, 4, 0, 2),
+        masked(pick("edm_tel_1", "ecm_telefone_2", "edm_telefone_3"), "12 - Telefone", tag(12), kMaskTelefone)
+            .at(box, 4, 1, 2),
+        text(pick("ed_distrito_1", "ed_distrito_2", "ed_distrito_3"), "13 - Nome do Distrito", tag(13), 35)
+            .at(box, 4, 2, 4),
+        text(pick("ed_municipio_1", "ed_municipio_2", "ed_municipio_3"), "14 - Nome do Município", tag(14), 50)
+            .at(box, 5, 0, 5),
+        list(pick("cmb_uf_1", "inc_uf_2", "inc_uf_3"), "15 - UF", tag(15), estados()).at(box, 5, 1, 1),
     };
 }
 
@@ -72,16 +78,8 @@ QList<FieldRow> TFm_Fca::fieldRows()
         text("Edit1", "03 - Propriedade", 3, 46).at(kHolder, 1, 0, 3),
         masked("MaskEdit1", "04 - Inscrição", 4, kMaskInscricao).at(kHolder, 1, 1, 1),
     };
-    // Producer k's item j has the tag 100k + j.
-    for (int k = 1; k <= 3; ++k) {
-        for (const ProducerItem &item : producerItems()) {
-            FieldRow row = item.row;
-            row.control = QString::fromUtf8(item.controls.at(size_t(k - 1)));
-            row.tag += 100 * k;
-            row.place.box = producerPage(k);
-            rows.append(row);
-        }
-    }
+    for (int k = 1; k <= 3; ++k)
+        rows += producerRows(k);
     return rows;
 }
 
