@@ -56,6 +56,13 @@ struct ChangeRule {
 RulesMaker changeRules(QList<ChangeRule> rules,
                        std::function<void(FormFields &, int tag, const QString &value)> beforeLine = {});
 
+// The editor of a form type as its description makes it: the editor class's own.
+template <typename Editor>
+FichaEditor *makeEditor(QWidget *parent, const validation::TFm_Funcoes &funcoes)
+{
+    return new Editor(funcoes, parent);
+}
+
 // Everything a form type is: its captions and files, its field table, the pages its boxes
 // stand on, the rules that hang on its lists, its checks before printing and its print
 // steps. Its editor builds its window from it, and a saved form of the type is read,

@@ -85,9 +85,7 @@ const FormDescription &TFm_Fac::description()
             QStringLiteral("SALVAR - FAC"), {5, 5}, {facprint::kLayoutPage1, facprint::kLayoutPage2}};
         FormDescription d;
         d.type = store::FormType(info);
-        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
-            return new TFm_Fac(funcoes, parent);
-        };
+        d.create = makeEditor<TFm_Fac>;
         d.rows = fieldRows();
         d.pages = facPages();
         d.rules = [](FormFields &form) { return std::make_unique<fac::FacRules>(form); };

@@ -148,9 +148,7 @@ const FormDescription &TFm_Faca::description()
             QStringLiteral("Salvar - FACA"), {2, 0}, {QStringLiteral("TRl_Faca")}};
         FormDescription d;
         d.type = store::FormType(info);
-        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
-            return new TFm_Faca(funcoes, parent);
-        };
+        d.create = makeEditor<TFm_Faca>;
         d.rows = fieldRows();
         d.pages = {{kProdutor, kPageProdutor},         {kEndereco, kPageProdutor},
                    {kPropriedade, kPagePropriedade},   {kProprietario, kPageProprietario},

@@ -170,9 +170,7 @@ const FormDescription &TFm_Fas::description()
             {QStringLiteral("TRl_Fas")}};
         FormDescription d;
         d.type = store::FormType(info);
-        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
-            return new TFm_Fas(funcoes, parent);
-        };
+        d.create = makeEditor<TFm_Fas>;
         d.rows = fieldRows();
         d.addPages(partnerPages());
         QList<ChangeRule> rules;

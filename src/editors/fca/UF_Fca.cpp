@@ -93,9 +93,7 @@ const FormDescription &TFm_Fca::description()
             QStringLiteral("Salvar - FCA"), {3, 3}, {QStringLiteral("TRl_Fca")}};
         FormDescription d;
         d.type = store::FormType(info);
-        d.create = [](QWidget *parent, const validation::TFm_Funcoes &funcoes) -> FichaEditor * {
-            return new TFm_Fca(funcoes, parent);
-        };
+        d.create = makeEditor<TFm_Fca>;
         d.rows = fieldRows();
         d.addPages(producerPages());
         return d;
