@@ -69,21 +69,20 @@ private Q_SLOTS:
 void TestFormState::readsAsItsEditor_data()
 {
     QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("files");   // catalogue, record, golden
-    QTest::newRow("FAC, full") << "FAC" << "Lista_Fac.fac Fac_1.fac Fac_cheia";
-    QTest::newRow("FAC, new") << "FAC" << "Lista_Fac.fac Fac_1.fac Fac_nova";
-    QTest::newRow("FCA") << "FCA" << "Lista_Fca.fca Fca_1.fca Fca_1";
-    QTest::newRow("FAS") << "FAS" << "Lista_Fas.fas Fas_1.fas Fas_1";
-    QTest::newRow("FACA") << "FACA" << "Lista_Faca.fca Faca_1.fca Faca_1";
+    QTest::addColumn<QString>("golden");
+    QTest::newRow("FAC, full") << "FAC" << "Fac_cheia";
+    QTest::newRow("FAC, new") << "FAC" << "Fac_nova";
+    QTest::newRow("FCA") << "FCA" << "Fca_1";
+    QTest::newRow("FAS") << "FAS" << "Fas_1";
+    QTest::newRow("FACA") << "FACA" << "Faca_1";
 }
 
 void TestFormState::readsAsItsEditor()
 {
     QFETCH(QString, form);
-    QFETCH(QString, files);
-    const QStringList f = files.split(' ');
+    QFETCH(QString, golden);
     QTemporaryDir dir;
-    const QStringList lines = testsupport::goldenLines(f.at(2));
+    const QStringList lines = testsupport::goldenLines(golden);
     QVERIFY(lines.size() > 30);
     app::FormArgs args;
     QCOMPARE(app::parseFormArgs({form, "1", "--pasta", dir.path()}, {}, &args), QString());
@@ -91,7 +90,7 @@ void TestFormState::readsAsItsEditor()
     QRandomGenerator random(29);
     for (int run = 0; run < 300; ++run) {
         const QStringList record = run == 0 ? lines : shaken(lines, random);
-        testsupport::writeSavedForm(dir.path(), f.at(0), f.at(1), record);
+        testsupport::writeSavedForm(dir.path(), form, record);
         app::SavedForm inEditor;
         app::SavedForm without;
         const QString opened = inEditor.open(args, app::SavedForm::Reading::InEditor);

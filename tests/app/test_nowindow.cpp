@@ -19,26 +19,25 @@ private Q_SLOTS:
 void TestNoWindow::commandsMakeNoWidget_data()
 {
     QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("files");   // catalogue, record, golden
+    QTest::addColumn<QString>("golden");
     QTest::addColumn<QString>("edit");    // a record line put in, so that the form prints
-    QTest::newRow("FAC") << "FAC" << "Lista_Fac.fac Fac_1.fac Fac_cheia" << "";
-    QTest::newRow("FCA") << "FCA" << "Lista_Fca.fca Fca_1.fca Fca_1" << "";
-    QTest::newRow("FAS") << "FAS" << "Lista_Fas.fas Fas_1.fas Fas_1" << "40 01/02/2020";
-    QTest::newRow("FACA") << "FACA" << "Lista_Faca.fca Faca_1.fca Faca_1" << "";
+    QTest::newRow("FAC") << "FAC" << "Fac_cheia" << "";
+    QTest::newRow("FCA") << "FCA" << "Fca_1" << "";
+    QTest::newRow("FAS") << "FAS" << "Fas_1" << "40 01/02/2020";
+    QTest::newRow("FACA") << "FACA" << "Faca_1" << "";
 }
 
 void TestNoWindow::commandsMakeNoWidget()
 {
     QFETCH(QString, form);
-    QFETCH(QString, files);
+    QFETCH(QString, golden);
     QFETCH(QString, edit);
     QVERIFY(!qobject_cast<QGuiApplication *>(QCoreApplication::instance())->inherits("QApplication"));
-    const QStringList f = files.split(' ');
     QTemporaryDir dir;
-    QStringList lines = testsupport::goldenLines(f.at(2));
+    QStringList lines = testsupport::goldenLines(golden);
     if (!edit.isEmpty())
         lines << edit;
-    testsupport::writeSavedForm(dir.path(), f.at(0), f.at(1), lines);
+    testsupport::writeSavedForm(dir.path(), form, lines);
 
     QString outText, errText;
     QTextStream out(&outText), err(&errText);

@@ -21,34 +21,22 @@ using Edits = QMap<QString, QString>;   // record line tag -> new value
 
 namespace {
 
-struct FormFiles {
-    QString catalogue;
-    QString record;
-    QString golden;
-};
-
-FormFiles filesOf(const QString &form)
+// The golden record each type's saved form starts from.
+QString goldenOf(const QString &form)
 {
-    if (form == "FAC")
-        return {"Lista_Fac.fac", "Fac_1.fac", "Fac_nova"};
-    if (form == "FACA")
-        return {"Lista_Faca.fca", "Faca_1.fca", "Faca_1"};
-    if (form == "FAS")
-        return {"Lista_Fas.fas", "Fas_1.fas", "Fas_1"};
-    return {"Lista_Fca.fca", "Fca_1.fca", "Fca_1"};
+    return form == "FAC" ? "Fac_nova" : form == "FACA" ? "Faca_1" : form == "FAS" ? "Fas_1" : "Fca_1";
 }
 
 // The saved form of that type, code 1: a golden record with some of its lines changed.
 void writeForm(const QString &pasta, const QString &form, const Edits &edits, const QString &golden = {})
 {
-    const FormFiles f = filesOf(form);
-    QStringList lines = testsupport::goldenLines(golden.isEmpty() ? f.golden : golden);
+    QStringList lines = testsupport::goldenLines(golden.isEmpty() ? goldenOf(form) : golden);
     for (QString &line : lines) {
         const QString tag = line.section(' ', 0, 0);
         if (edits.contains(tag))
             line = tag + ' ' + edits.value(tag);
     }
-    testsupport::writeSavedForm(pasta, f.catalogue, f.record, lines);
+    testsupport::writeSavedForm(pasta, form, lines);
 }
 
 struct Run {

@@ -37,10 +37,12 @@ QStringList goldenLines(const QString &golden)
     return QString(QStringDecoder("windows-1252")(readBytes(path))).split(QStringLiteral("\r\n"));
 }
 
-void writeSavedForm(const QString &pasta, const QString &catalogue, const QString &record, const QStringList &lines)
+void writeSavedForm(const QString &pasta, const QString &form, const QStringList &lines)
 {
-    writeBytes(pasta + QStringLiteral("/Dados/") + catalogue, "01 Ficha\r\n");
-    writeBytes(pasta + QStringLiteral("/Dados/") + record,
+    const QString dados = pasta + QStringLiteral("/Dados");
+    const store::FormType type = editors::formTypes().named(form);
+    writeBytes(store::catalogueFilePath(dados, type), "01 Ficha\r\n");
+    writeBytes(store::recordFilePath(dados, type, 1),
                QByteArray(QStringEncoder("windows-1252").encode(lines.join(QStringLiteral("\r\n")))));
 }
 

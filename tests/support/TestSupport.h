@@ -20,7 +20,7 @@ QStringList goldenLines(const QString &golden);
 store::FormType formType(const char *shortName);
 // A saved form with code 1 in the data folder of `pasta`: its catalogue lists it, and its
 // record holds the lines, written in Windows-1252 with CR LF between them.
-void writeSavedForm(const QString &pasta, const QString &catalogue, const QString &record, const QStringList &lines);
+void writeSavedForm(const QString &pasta, const QString &form, const QStringList &lines);
 
 // This process's environment without a display, as a script or a cron job runs the
 // program; with SOURCE_DATE_EPOCH set to epoch when one is given.
